@@ -1,0 +1,3 @@
+#include "PathList.h"
+
+TStringList* PathList = nullptr;
