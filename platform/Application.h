@@ -39,6 +39,9 @@ class TApplication : public TObject {
   // handlers no longer run.
   void Guard(const std::function<void()>& handler);
   void ShowException(const std::string& message);
+  // Work a control leaves until the running handler has ended, done once
+  // however often it was asked for. False when no handler is running.
+  bool DeferUntilHandlerEnds(const void* key, const std::function<void()>& work);
 
   NativeWindow* Handle() const { return handle_; }
   bool WindowProc(TMessage& message);
@@ -52,6 +55,8 @@ class TApplication : public TObject {
   NativeWindow* handle_ = nullptr;
   bool terminated_ = false;
   bool mainFormPending_ = false;  // minimised start: not shown yet
+  int handlerDepth_ = 0;
+  std::vector<std::pair<const void*, std::function<void()>>> deferred_;
 };
 
 extern TApplication* Application;

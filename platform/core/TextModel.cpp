@@ -31,43 +31,27 @@ size_t TextModel::LineStart(size_t index) const {
 
 size_t TextModel::LineOfPosition(size_t pos) const {
   size_t n = lines_.Count();
-  if (n == 0) return 0;
-  if (endsWithBreak_ && pos >= length_) return n;
+  if (pos >= length_) return n;
   EnsureStarts(n);
   auto it = std::upper_bound(starts_.begin(), starts_.begin() + static_cast<ptrdiff_t>(n), static_cast<uint32_t>(pos));
   return static_cast<size_t>(it - starts_.begin()) - 1;
 }
 
-void TextModel::AddLine(std::string_view text, bool ended) {
-  // The new line's start is the old end: no start goes stale.
-  bool startsCurrent = startsValid_ == lines_.Count();
-  size_t start = lines_.Count() == 0 ? 0 : (endsWithBreak_ ? length_ : length_ + LineBreak.size());
-  lines_.Append(text);
-  if (startsCurrent) {
-    starts_.push_back(static_cast<uint32_t>(start));
-    startsValid_ = lines_.Count();
-  }
-  length_ = start + text.size() + (ended ? LineBreak.size() : 0);
-  endsWithBreak_ = ended;
-}
-
 bool TextModel::Append(std::string_view text) {
   size_t room = capacity_ > length_ ? capacity_ - length_ : 0;
-  size_t insertionPoint = length_;
-  size_t wanted = text.size() + LineBreak.size();
-  if (wanted <= room) {
-    // Text that ends with CR LF gets the line and its break; a last line
-    // without one gets CR LF and the line, and stays without break.
-    AddLine(text, endsWithBreak_);
-  } else if (endsWithBreak_) {
-    size_t take = mbcs::WholeCharPrefix(text, room);
-    if (take > 0) AddLine(text.substr(0, take), false);
-  } else if (room > LineBreak.size()) {
-    size_t take = mbcs::WholeCharPrefix(text, room - LineBreak.size());
-    if (take > 0) AddLine(text.substr(0, take), false);
+  if (text.size() + LineBreak.size() > room) {
+    caret_ = anchor_ = length_;
+    return false;
   }
+  // The new line starts at the old end: no start goes stale.
+  if (startsValid_ == lines_.Count()) {
+    starts_.push_back(static_cast<uint32_t>(length_));
+    ++startsValid_;
+  }
+  lines_.Append(text);
+  length_ += text.size() + LineBreak.size();
   caret_ = anchor_ = length_;
-  return length_ == insertionPoint + wanted;
+  return true;
 }
 
 void TextModel::ReplaceLine(ptrdiff_t index, std::string_view text) {
@@ -88,7 +72,6 @@ void TextModel::Clear() {
   std::vector<uint32_t>().swap(starts_);
   startsValid_ = 0;
   length_ = 0;
-  endsWithBreak_ = true;
   caret_ = anchor_ = 0;
 }
 
@@ -96,7 +79,7 @@ void TextModel::WriteText(const std::function<void(std::string_view)>& sink) con
   size_t n = lines_.Count();
   for (size_t i = 0; i < n; ++i) {
     sink(lines_.At(i));
-    if (i + 1 < n || endsWithBreak_) sink(LineBreak);
+    sink(LineBreak);
   }
 }
 
@@ -119,8 +102,7 @@ void TextModel::CopyRange(size_t begin, size_t end, const std::function<void(std
     size_t from = begin > start ? begin - start : 0;
     size_t to = std::min(line.size(), end - start);
     if (from < to) sink(line.substr(from, to - from));
-    bool ended = i + 1 < n || endsWithBreak_;
-    if (ended && start + line.size() < end) sink(LineBreak);
+    if (start + line.size() < end) sink(LineBreak);
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The text of the text area: lines joined by CR LF, each line ended by one
-// except, after an insertion that did not fit, the last. Positions are byte
+// The text of the text area: lines, each ended by CR LF. Positions are byte
 // offsets into that text (CR LF counts two) and always fall between whole
-// characters, never between CR and LF.
+// characters, never between CR and LF. A line that does not fit the
+// capacity whole is not taken at all: a cut line would name another item.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -24,8 +24,8 @@ class TextModel {
   std::string_view Line(size_t index) const { return lines_.At(index); }
   // Replaces the text of a line, keeping its break; no line, no change.
   void ReplaceLine(ptrdiff_t index, std::string_view text);
-  // Adds a last line. False when the text did not take it whole: then what
-  // fitted of it (whole characters) stands as a last line without a break.
+  // Adds the line and its CR LF at the end, the caret after them. False when
+  // they do not fit: then nothing is added and the caret stays at the end.
   bool Append(std::string_view text);
   void Clear();
   void WriteText(const std::function<void(std::string_view)>& sink) const;
@@ -33,10 +33,9 @@ class TextModel {
 
   // Geometry of the text in positions.
   size_t Length() const { return length_; }
-  bool EndsWithBreak() const { return endsWithBreak_; }
-  // Number of places the caret can stand in rows of text: the lines, plus
-  // the empty place after a final CR LF (or of the empty text).
-  size_t CaretLineCount() const { return lines_.Count() + (endsWithBreak_ ? 1 : 0); }
+  // Number of places the caret can stand in rows of text: the lines, and
+  // the empty place after the last CR LF (the only one of the empty text).
+  size_t CaretLineCount() const { return lines_.Count() + 1; }
   // Start of caret line i (i < CaretLineCount()), and its length without break.
   size_t LineStart(size_t index) const;
   size_t LineLength(size_t index) const { return index < lines_.Count() ? lines_.At(index).size() : 0; }
@@ -62,11 +61,9 @@ class TextModel {
 
  private:
   void EnsureStarts(size_t upTo) const;
-  void AddLine(std::string_view text, bool ended);
 
   LineStore lines_;
   size_t length_ = 0;
-  bool endsWithBreak_ = true;
   size_t capacity_ = MaxCapacity;
   size_t anchor_ = 0;
   size_t caret_ = 0;

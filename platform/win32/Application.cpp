@@ -151,7 +151,22 @@ bool TApplication::WindowProc(TMessage& message) {
 
 void TApplication::Guard(const std::function<void()>& handler) {
   if (terminated_) return;
+  ++handlerDepth_;
   Firewall(handler);
+  if (--handlerDepth_ > 0) return;
+  while (!deferred_.empty()) {
+    auto work = std::move(deferred_.front().second);
+    deferred_.erase(deferred_.begin());
+    Firewall(work);
+  }
+}
+
+bool TApplication::DeferUntilHandlerEnds(const void* key, const std::function<void()>& work) {
+  if (handlerDepth_ == 0) return false;
+  for (auto& entry : deferred_)
+    if (entry.first == key) return true;
+  deferred_.emplace_back(key, work);
+  return true;
 }
 
 void TApplication::ShowException(const std::string& message) {

@@ -78,9 +78,14 @@ void TWinControl::AlignChildren() {
 }
 
 bool TWinControl::WindowProc(TMessage& message) {
-  if (message.Msg == WM_SIZE) {
-    AlignChildren();
-    return false;
+  switch (message.Msg) {
+    case WM_SIZE:
+      AlignChildren();
+      return false;
+    case WM_GETFONT:
+      message.Result = reinterpret_cast<LRESULT>(FontHandle(Font()));
+      return true;
+    default:
+      return false;
   }
-  return false;
 }

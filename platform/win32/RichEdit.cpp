@@ -14,6 +14,7 @@
 namespace {
 const char RichEditClass[] = "TRichEdit";
 constexpr UINT ExLimitText = WM_USER + 53;  // the rich edit's capacity message
+constexpr UINT SettleMessage = WM_USER + 0x200;  // the view's own: the text changed outside any handler
 }
 
 // Character widths of the view's font, measured once each.
@@ -57,11 +58,19 @@ class TRichEdit::Impl {
   TextView& View() { return view_; }
   void Attach(HWND window) { window_ = window; }
 
-  // The text changed: the caret moved with it. Painting and scrolling wait
-  // for the next paint, so a handler that changes many lines paints once.
+  // The text changed: the caret moved with it. Scrolling, the scroll bar
+  // and painting wait until the handler that changes the text has ended, so
+  // a handler that changes many lines does that work once.
   void Changed() {
     caretScrollPending_ = true;
     InvalidateRect(window_, nullptr, FALSE);
+    if (Application->DeferUntilHandlerEnds(this, [this]() { HandlerEnded(); })) return;
+    if (!settlePosted_) settlePosted_ = PostMessageA(window_, SettleMessage, 0, 0) != FALSE;
+  }
+  void HandlerEnded() {
+    Settle();
+    UpdateScrollBar();
+    PlaceCaret();
   }
   void Settle() {
     if (caretScrollPending_) {
@@ -69,8 +78,10 @@ class TRichEdit::Impl {
       view_.ScrollCaretIntoView();
     }
   }
+  // The view scrolled or the caret moved: cheap, so done at once.
   void Moved() {
     InvalidateRect(window_, nullptr, FALSE);
+    UpdateScrollBar();
     PlaceCaret();
   }
 
@@ -93,6 +104,7 @@ class TRichEdit::Impl {
   bool focused_ = false;
   bool dragging_ = false;
   bool caretScrollPending_ = false;
+  bool settlePosted_ = false;
   int wheelRemainder_ = 0;
 };
 
@@ -171,10 +183,15 @@ bool TRichEdit::Impl::Handle(TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
       view_.SetClientSize(LOWORD(m.LParam), HIWORD(m.LParam));
+      UpdateScrollBar();
       Moved();
       return true;
     case WM_PAINT:
       Paint();
+      return true;
+    case SettleMessage:
+      settlePosted_ = false;
+      HandlerEnded();
       return true;
     case WM_ERASEBKGND:
       m.Result = 1;

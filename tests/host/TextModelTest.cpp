@@ -38,38 +38,30 @@ TEST(ShownList, OnlyAnEmptyLineIsCrLfAndCountsOne) {
   EXPECT_EQ(text.LineCount(), 1u);
 }
 
-TEST(ShownList, InsertionFailureLeavesTheFittingPartWithoutBreak) {
+TEST(ShownList, ALineThatDoesNotFitWholeIsNotTakenAtAll) {
   TextModel text;
   text.SetCapacity(10);
-  EXPECT_TRUE(text.Append("abc"));     // 5 bytes
-  EXPECT_FALSE(text.Append("defgh"));  // room 5: "defgh" without break
-  EXPECT_EQ(text.Text(), "abc\r\ndefgh");
-  EXPECT_EQ(text.LineCount(), 2u);  // a last line without break counts
-  EXPECT_EQ(text.Line(1), "defgh");
-  EXPECT_FALSE(text.Append("x"));  // full: nothing more goes in
-  EXPECT_EQ(text.Text(), "abc\r\ndefgh");
+  EXPECT_TRUE(text.Append("abc"));      // 5 bytes with its break
+  EXPECT_FALSE(text.Append("defg"));    // 6 would be needed, 5 are left
+  EXPECT_EQ(text.Text(), "abc\r\n");  // nothing of it, no cut name
+  EXPECT_EQ(text.LineCount(), 1u);
+  EXPECT_EQ(text.Caret(), 5u);
+  EXPECT_TRUE(text.Append("def"));  // exactly fills the capacity
+  EXPECT_EQ(text.Length(), 10u);
+  EXPECT_FALSE(text.Append(""));  // full: not even an empty line goes in
+  EXPECT_EQ(text.LineCount(), 2u);
   text.Clear();
   EXPECT_EQ(text.LineCount(), 0u);
   EXPECT_TRUE(text.Append("abc"));
 }
 
-TEST(ShownList, AppendAfterALastLineWithoutBreakPutsTheBreakFirst) {
+TEST(ShownList, ReplacementIsCutToTheCapacityOnWholeCharacters) {
   TextModel text;
   text.SetCapacity(7);
-  EXPECT_FALSE(text.Append("abcdef"));  // 6 of 8 bytes fit: "abcdef"
-  text.SetCapacity(100);
-  EXPECT_TRUE(text.Append("gh"));
-  EXPECT_EQ(text.Text(), "abcdef\r\ngh");
-  EXPECT_EQ(text.LineCount(), 2u);
-  EXPECT_TRUE(text.Append("ij"));
-  EXPECT_EQ(text.Text(), "abcdef\r\ngh\r\nij");
-}
-
-TEST(ShownList, InsertionNeverSplitsADoubleByteCharacter) {
-  TextModel text;
-  text.SetCapacity(2);
-  EXPECT_FALSE(text.Append("aソ"));  // "a" and half of ソ would fit: only "a" goes in
-  EXPECT_EQ(text.Text(), "a");
+  text.Append("ab");              // 4 of 7 bytes
+  text.ReplaceLine(0, "abcdソ");  // the line may grow to 5: "abcd" and not half of ソ
+  EXPECT_EQ(text.Line(0), "abcd");
+  EXPECT_EQ(text.Length(), 6u);
 }
 
 TEST(ShownList, ReplaceLineKeepsItsBreakAndIgnoresMissingLines) {

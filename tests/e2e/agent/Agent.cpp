@@ -1,0 +1,135 @@
+// Loaded into the program under test. Posts drops the way the shell does,
+// and tells the test when the program's thread has taken a marker message,
+// so that the test knows every message posted before it has been handled.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "AgentProtocol.h"
+
+namespace {
+HINSTANCE module_ = nullptr;
+UINT marker_ = 0;
+UINT freeze_ = 0;
+HANDLE markerEvent_ = nullptr;
+HANDLE frozenEvent_ = nullptr;
+HANDLE thawEvent_ = nullptr;
+HHOOK hook_ = nullptr;
+
+LRESULT CALLBACK WatchMessages(int code, WPARAM removal, LPARAM message) {
+  if (code == HC_ACTION && removal == PM_REMOVE) {
+    UINT taken = reinterpret_cast<MSG*>(message)->message;
+    if (taken == marker_) SetEvent(markerEvent_);
+    if (taken == freeze_) {
+      // Held here, the thread takes nothing more until the test lets it go.
+      SetEvent(frozenEvent_);
+      WaitForSingleObject(thawEvent_, 20000);
+    }
+  }
+  return CallNextHookEx(hook_, code, removal, message);
+}
+}  // namespace
+
+extern "C" __declspec(dllexport) DWORD WINAPI PostDrop(void* parameter) {
+  const auto* request = static_cast<const DropRequest*>(parameter);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + request->bytes);
+  if (memory == nullptr) return 1;
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = request->wide != 0;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), request->list, request->bytes);
+  GlobalUnlock(memory);
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(request->window));
+  return PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0) ? 0 : 2;
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI WatchForMarker(void* parameter) {
+  const auto* request = static_cast<const SyncRequest*>(parameter);
+  marker_ = request->message;
+  freeze_ = request->freeze;
+  markerEvent_ = OpenEventA(EVENT_MODIFY_STATE, FALSE, request->event);
+  frozenEvent_ = OpenEventA(EVENT_MODIFY_STATE, FALSE, request->frozen);
+  thawEvent_ = OpenEventA(SYNCHRONIZE, FALSE, request->thaw);
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(request->window));
+  DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  hook_ = SetWindowsHookExA(WH_GETMESSAGE, WatchMessages, module_, thread);
+  return hook_ != nullptr && markerEvent_ != nullptr ? 0 : 1;
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI ReadScrollState(void* parameter) {
+  auto* state = static_cast<ScrollState*>(parameter);
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(state->window));
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  if (!GetScrollInfo(window, SB_VERT, &si)) return 1;
+  state->min = si.nMin;
+  state->max = si.nMax;
+  state->page = static_cast<int32_t>(si.nPage);
+  state->pos = si.nPos;
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  GetScrollBarInfo(window, OBJID_VSCROLL, &bar);
+  state->disabled = (bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) != 0;
+  return 0;
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI ReadHintState(void* parameter) {
+  auto* state = static_cast<HintState*>(parameter);
+  HWND form = reinterpret_cast<HWND>(static_cast<uintptr_t>(state->form));
+  HWND tooltip = nullptr;
+  for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w != nullptr;
+       w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr))
+    if (GetWindow(w, GW_OWNER) == form) tooltip = w;
+  if (tooltip == nullptr) return 1;
+  state->initial = static_cast<uint32_t>(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
+  state->hide = static_cast<uint32_t>(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
+  state->reshow = static_cast<uint32_t>(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_RESHOW, 0));
+  state->visible = IsWindowVisible(tooltip) ? 1 : 0;
+  state->background = static_cast<uint32_t>(SendMessageA(tooltip, TTM_GETTIPBKCOLOR, 0, 0));
+  state->text[0] = '\0';
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  if (SendMessageA(tooltip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) {
+    tool.lpszText = state->text;
+    SendMessageA(tooltip, TTM_GETTEXTA, sizeof state->text, reinterpret_cast<LPARAM>(&tool));
+  }
+  return 0;
+}
+
+extern "C" __declspec(dllexport) DWORD WINAPI ReadFont(void* parameter) {
+  auto* state = static_cast<FontState*>(parameter);
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(state->window));
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  if (font == nullptr) return 1;
+  LOGFONTA lf{};
+  GetObjectA(font, sizeof lf, &lf);
+  state->height = lf.lfHeight;
+  state->weight = lf.lfWeight;
+  state->underline = lf.lfUnderline;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  GetTextFaceA(dc, sizeof state->face, state->face);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  state->charset = tm.tmCharSet;
+  state->proportional = (tm.tmPitchAndFamily & TMPF_FIXED_PITCH) != 0;
+  return 0;
+}
+
+// 0 when the window has a big and a small icon from the program's own resources.
+extern "C" __declspec(dllexport) DWORD WINAPI CheckIcons(void* parameter) {
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(*static_cast<uint64_t*>(parameter)));
+  HICON big = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+  HICON classIcon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICON));
+  return (big != nullptr ? 0 : 1) | (classIcon != nullptr ? 0 : 2);
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) module_ = instance;
+  return TRUE;
+}
