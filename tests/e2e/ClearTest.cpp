@@ -32,7 +32,7 @@ TEST(Clearing, AnEmptyListStaysEmptyAndNothingIsShown) {
 TEST(Clearing, KeepsTheOptionAsItIs) {
   TempFolder folder;
   Program program;
-  SendMessageA(program.Control("CBox1"), BM_CLICK, 0, 0);
+  Send(program.Control("CBox1"), BM_CLICK, 0, 0);
   ASSERT_TRUE(program.Checked());
   std::string a = folder.Make("a.txt");
   program.Drop({a});

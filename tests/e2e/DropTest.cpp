@@ -58,7 +58,7 @@ TEST_F(Drops, FoldersAreListedLikeFiles) {
 TEST_F(Drops, ADriveRootIsAnEmptyLineThatCounts) {
   program.Drop({"C:\\"});
   EXPECT_EQ(program.Text(), "\r\n");
-  EXPECT_EQ(SendMessageA(program.Control("REdit"), EM_GETLINECOUNT, 0, 0), 2);  // the line and the place after it
+  EXPECT_EQ(Send(program.Control("REdit"), EM_GETLINECOUNT, 0, 0), 2);  // the line and the place after it
   TickOption();
   program.Drop({"C:\\"});
   EXPECT_EQ(program.Text(), "\r\nC:\\\r\n");

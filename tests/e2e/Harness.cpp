@@ -43,13 +43,16 @@ std::vector<HWND> ChildrenOf(HWND parent) {
   return children;
 }
 
+}  // namespace
+
+DWORD CurrentProgramPid = 0;
+
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, DefaultTimeoutMs, &result);
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, DefaultTimeoutMs, &result))
+    ADD_FAILURE() << "message " << message << " was not answered in time";
   return static_cast<LRESULT>(result);
 }
-
-}  // namespace
 
 std::string BuildFolder() {
   char path[MAX_PATH];
@@ -176,6 +179,7 @@ Program::Program(const StartOptions& options) {
     ADD_FAILURE() << "cannot start " << exe << ": error " << GetLastError();
     return;
   }
+  CurrentProgramPid = info_.dwProcessId;
   bool found = WaitFor([&]() {
     form_ = FindWindowOf(info_.dwProcessId, "TDForm", options.waitForVisibleForm);
     return form_ != nullptr;

@@ -105,6 +105,12 @@ class Program {
   UINT freeze_ = 0;
 };
 
+// A message sent to the program's windows, never waiting longer than the bound.
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// The program the running test started, for the watchdog to end with it.
+extern DWORD CurrentProgramPid;
+
 // Top-level windows of a process.
 HWND FindWindowOf(DWORD pid, const char* className, bool visibleOnly = true);
 HWND WaitForWindowOf(DWORD pid, const char* className, int timeoutMs = DefaultTimeoutMs);

@@ -20,12 +20,12 @@ class TextArea : public ::testing::Test {
   }
   std::pair<int, int> Selection() {
     DWORD start = 0, end = 0;
-    LRESULT packed = SendMessageA(Edit(), EM_GETSEL, 0, 0);
+    LRESULT packed = Send(Edit(), EM_GETSEL, 0, 0);
     start = LOWORD(packed);
     end = HIWORD(packed);
     return {static_cast<int>(start), static_cast<int>(end)};
   }
-  int FirstVisibleLine() { return static_cast<int>(SendMessageA(Edit(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+  int FirstVisibleLine() { return static_cast<int>(Send(Edit(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
   void DropLines(int count, const std::string& prefix = "line") {
     std::vector<std::string> paths;
     for (int i = 0; i < count; ++i) paths.push_back("Z:\\list\\" + prefix + std::to_string(i));
@@ -73,7 +73,7 @@ TEST_F(TextArea, TheScrollBarIsAlwaysThereAndDisabledWhileTheTextFits) {
 }
 
 TEST_F(TextArea, ALongLineWrapsOnScreenButStaysOneLine) {
-  SendMessageA(program.Control("CBox1"), BM_CLICK, 0, 0);
+  Send(program.Control("CBox1"), BM_CLICK, 0, 0);
   std::string path = "Z:\\" + std::string(150, 'w') + "\\" + std::string(60, 'n') + ".txt";
   program.Drop({path, "Z:\\short"});
   EXPECT_EQ(program.Lines().size(), 2u);
@@ -136,8 +136,8 @@ TEST_F(TextArea, TheMouseSelectsByDragAndShiftClick) {
 
 TEST_F(TextArea, TheWheelAndTheScrollBarScrollByRows) {
   DropLines(100);
-  SendMessageA(Edit(), EM_SETSEL, 0, 0);
-  SendMessageA(Edit(), EM_SCROLLCARET, 0, 0);
+  Send(Edit(), EM_SETSEL, 0, 0);
+  Send(Edit(), EM_SCROLLCARET, 0, 0);
   ASSERT_EQ(FirstVisibleLine(), 0);
   RECT r = ScreenRect(Edit());
   PostMessageA(Edit(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(r.left + 20, r.top + 20));
@@ -178,7 +178,7 @@ TEST_F(TextArea, TheUserCannotChangeTheText) {
   Keys({VK_CONTROL}, 'X');
   PostMessageA(Edit(), WM_PASTE, 0, 0);
   PostMessageA(Edit(), WM_CHAR, 'z', 0);
-  SendMessageA(Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("replaced"));
+  Send(Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("replaced"));
   program.Sync();
   EXPECT_EQ(program.Text(), "keep\r\n");
 }
@@ -197,16 +197,16 @@ TEST_F(TextArea, TheSelectionIsHiddenWhileTheAreaLacksTheFocus) {
 TEST_F(TextArea, AnswersTheStandardEditMessages) {
   program.Drop({"Z:\\ソ表", "Z:\\b"});  // ソ表 CR LF b CR LF: 9 bytes
   HWND edit = Edit();
-  EXPECT_EQ(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 9);
-  EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 3);
-  EXPECT_EQ(SendMessageA(edit, EM_LINEINDEX, 1, 0), 6);
-  EXPECT_EQ(SendMessageA(edit, EM_LINEFROMCHAR, 7, 0), 1);
-  EXPECT_EQ(SendMessageA(edit, EM_LINELENGTH, 0, 0), 4);
-  SendMessageA(edit, EM_SETSEL, 1, 7);  // inside ソ and after b's start: whole characters only
+  EXPECT_EQ(Send(edit, WM_GETTEXTLENGTH, 0, 0), 9);
+  EXPECT_EQ(Send(edit, EM_GETLINECOUNT, 0, 0), 3);
+  EXPECT_EQ(Send(edit, EM_LINEINDEX, 1, 0), 6);
+  EXPECT_EQ(Send(edit, EM_LINEFROMCHAR, 7, 0), 1);
+  EXPECT_EQ(Send(edit, EM_LINELENGTH, 0, 0), 4);
+  Send(edit, EM_SETSEL, 1, 7);  // inside ソ and after b's start: whole characters only
   EXPECT_EQ(Selection(), std::make_pair(0, 7));
-  SendMessageA(edit, EM_SETSEL, 0, -1);
+  Send(edit, EM_SETSEL, 0, -1);
   EXPECT_EQ(Selection(), std::make_pair(0, 9));
   SetClipboardText("before");
-  SendMessageA(edit, WM_COPY, 0, 0);
+  Send(edit, WM_COPY, 0, 0);
   EXPECT_EQ(ClipboardText(), "ソ表\r\nb\r\n");
 }
