@@ -46,8 +46,18 @@ std::vector<HWND> ChildrenOf(HWND parent) {
 }  // namespace
 
 DWORD CurrentProgramPid = 0;
+const char* volatile CurrentStep = "";
+
+namespace {
+struct Step {
+  const char* previous;
+  explicit Step(const char* name) : previous(CurrentStep) { CurrentStep = name; }
+  ~Step() { CurrentStep = previous; }
+};
+}  // namespace
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Step step("send");
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, DefaultTimeoutMs, &result))
     ADD_FAILURE() << "message " << message << " was not answered in time";
@@ -63,6 +73,7 @@ std::string BuildFolder() {
 std::string ProgramPath() { return BuildFolder() + "tamberlo.exe"; }
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+  Step step("wait");
   DWORD start = GetTickCount();
   while (!done()) {
     if (static_cast<int>(GetTickCount() - start) > timeoutMs) return done();
@@ -151,9 +162,44 @@ std::string ReadFile(const std::string& path) {
   return content;
 }
 
+std::string UnixPath(const std::string& path) {
+  using ToUnix = char* (*)(const WCHAR*);
+  auto toUnix = reinterpret_cast<ToUnix>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (toUnix == nullptr) return std::string();
+  char* unix = toUnix(Wide(path).c_str());
+  std::string result = unix != nullptr ? unix : "";
+  if (unix != nullptr) HeapFree(GetProcessHeap(), 0, unix);
+  return result;
+}
+
+bool RunUnix(const std::string& shellCommand) {
+  Step step("unix command");
+  // Wine hands out no handle to wait on for a host program: it leaves a mark
+  // when the command succeeded, and the mark is waited for.
+  static int counter = 0;
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  std::string mark = std::string(temp) + "tamberlo-e2e-mark-" + std::to_string(GetCurrentProcessId()) + "-" +
+                     std::to_string(++counter);
+  DeleteFileA(mark.c_str());
+  std::string commandLine = "/bin/sh -c \"(" + shellCommand + ") && : > '" + UnixPath(mark) + "'\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  bool done = WaitFor([&]() { return Exists(mark); }, 5000);
+  DeleteFileA(mark.c_str());
+  return done;
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string ListedName(const std::string& path) {
+  Step step("listed name");
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(path.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return std::string();
@@ -164,6 +210,7 @@ std::string ListedName(const std::string& path) {
 // ---- the program
 
 Program::Program(const StartOptions& options) {
+  Step step("start");
   std::string exe = options.exe.empty() ? ProgramPath() : options.exe;
   std::string commandLine = "\"" + exe + "\"";
   STARTUPINFOA startup{};
@@ -194,6 +241,7 @@ Program::Program(const StartOptions& options) {
 }
 
 Program::~Program() {
+  Step step("end program");
   if (Running()) {
     TerminateProcess(info_.hProcess, 1);
     WaitForSingleObject(info_.hProcess, DefaultTimeoutMs);
@@ -211,6 +259,7 @@ bool Program::Running() const {
 }
 
 void Program::LoadAgent() {
+  Step step("load agent");
   std::string dll = BuildFolder() + "tamberlo_agent.dll";
   localAgent_ = LoadLibraryA(dll.c_str());
   ASSERT_NE(localAgent_, nullptr) << dll;
@@ -254,6 +303,7 @@ void Program::LoadAgent() {
 }
 
 DWORD Program::CallAgent(const char* function, void* data, size_t size) {
+  Step step("call agent");
   auto local = reinterpret_cast<uintptr_t>(reinterpret_cast<void*>(GetProcAddress(localAgent_, function)));
   if (local == 0) {
     ADD_FAILURE() << "no agent function " << function;
@@ -302,6 +352,7 @@ void Program::Drop(const std::vector<std::string>& paths, bool wide) {
 }
 
 void Program::Sync(int timeoutMs) {
+  Step step("sync");
   ResetEvent(syncEvent_);
   PostMessageA(form_, marker_, 0, 0);
   EXPECT_EQ(WaitForSingleObject(syncEvent_, static_cast<DWORD>(timeoutMs)), WAIT_OBJECT_0)
@@ -309,6 +360,7 @@ void Program::Sync(int timeoutMs) {
 }
 
 void Program::Freeze() {
+  Step step("freeze");
   ResetEvent(frozenEvent_);
   PostMessageA(form_, freeze_, 0, 0);
   EXPECT_EQ(WaitForSingleObject(frozenEvent_, DefaultTimeoutMs), WAIT_OBJECT_0) << "the program was not held";
@@ -396,6 +448,7 @@ struct Search {
 }  // namespace
 
 HWND FindWindowOf(DWORD pid, const char* className, bool visibleOnly) {
+  Step step("find window");
   Search search{pid, className, visibleOnly, nullptr};
   EnumWindows(
       [](HWND window, LPARAM parameter) -> BOOL {
@@ -472,6 +525,58 @@ Box ReadBox(HWND window) {
   return box;
 }
 
+Box WaitForBox(DWORD pid, const char* className) {
+  HWND window = WaitForWindowOf(pid, className);
+  if (window == nullptr) {
+    ADD_FAILURE() << "no " << className << " opened";
+    return Box();
+  }
+  // Its controls are made before it shows; let it settle into view.
+  WaitFor([&]() {
+    RECT r = ScreenRect(window);
+    return IsWindowVisible(window) && !IsRectEmpty(&r);
+  }, 2000);
+  Sleep(50);
+  return ReadBox(window);
+}
+
+bool ShowsSystemIcon(HWND iconWindow, LPCSTR icon) {
+  if (iconWindow == nullptr) return false;
+  RECT r = ScreenRect(iconWindow);
+  int size = std::min<int>(32, std::min(r.right - r.left, r.bottom - r.top));
+  RECT area{r.left, r.top, r.left + size, r.top + size};
+  std::vector<COLORREF> shown = Capture(area);
+  // The icon drawn on black and on white: pixels alike on both are its own.
+  HICON handle = LoadIconA(nullptr, icon);
+  auto render = [&](COLORREF background) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH brush = CreateSolidBrush(background);
+    RECT all{0, 0, size, size};
+    FillRect(dc, &all, brush);
+    DrawIconEx(dc, 0, 0, handle, size, size, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+  };
+  std::vector<COLORREF> onBlack = render(RGB(0, 0, 0)), onWhite = render(RGB(255, 255, 255));
+  int own = 0, same = 0;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    if (onBlack[i] != onWhite[i]) continue;
+    ++own;
+    if (shown[i] == onBlack[i]) ++same;
+  }
+  return own > 50 && same * 10 >= own * 9;
+}
+
 void PressKey(HWND window, UINT key) {
   UINT scan = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
   PostMessageA(window, WM_KEYDOWN, key, 1 | (scan << 16));
@@ -537,6 +642,7 @@ void MouseButton(bool down) {
 // ---- clipboard and pixels
 
 std::string ClipboardText() {
+  Step step("clipboard read");
   std::string text;
   if (!WaitFor([]() { return OpenClipboard(nullptr) != FALSE; }, 3000)) return text;
   HANDLE data = GetClipboardData(CF_TEXT);
@@ -550,6 +656,7 @@ std::string ClipboardText() {
 }
 
 void SetClipboardText(const std::string& text) {
+  Step step("clipboard write");
   if (!WaitFor([]() { return OpenClipboard(nullptr) != FALSE; }, 3000)) return;
   EmptyClipboard();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
@@ -560,6 +667,7 @@ void SetClipboardText(const std::string& text) {
 }
 
 std::vector<COLORREF> Capture(const RECT& area) {
+  Step step("capture");
   int width = area.right - area.left;
   int height = area.bottom - area.top;
   HDC screen = GetDC(nullptr);

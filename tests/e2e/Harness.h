@@ -37,6 +37,9 @@ class TempFolder {
 };
 
 std::string ReadFile(const std::string& path);
+// The host's path of a path Wine reaches, and a host shell command run to its end.
+std::string UnixPath(const std::string& path);
+bool RunUnix(const std::string& shellCommand);
 bool Exists(const std::string& path);
 // The item's own name as its folder lists it.
 std::string ListedName(const std::string& path);
@@ -108,8 +111,10 @@ class Program {
 // A message sent to the program's windows, never waiting longer than the bound.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-// The program the running test started, for the watchdog to end with it.
+// The program the running test started, for the watchdog to end with it,
+// and the harness step under way, for it to name.
 extern DWORD CurrentProgramPid;
+extern const char* volatile CurrentStep;
 
 // Top-level windows of a process.
 HWND FindWindowOf(DWORD pid, const char* className, bool visibleOnly = true);
@@ -130,6 +135,10 @@ struct Box {
   HWND icon = nullptr;
 };
 Box ReadBox(HWND window);
+// Waits for the program's message dialog, or the system's box, to open.
+Box WaitForBox(DWORD pid, const char* className = "TMessageForm");
+// Whether a box's icon shows the system's icon (IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND).
+bool ShowsSystemIcon(HWND iconWindow, LPCSTR icon);
 // Presses a key in a box (key down, character, key up), posted.
 void PressKey(HWND window, UINT key);
 // Clicks a box's button by its text.

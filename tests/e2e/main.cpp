@@ -30,8 +30,8 @@ void Watch() {
     Sleep(1000);
     DWORD started = testStarted;
     if (started == 0 || GetTickCount() - started < LongestTestMs) continue;
-    std::fprintf(stderr, "\n%s did not end within %lu s: stopping the run\n", runningTest.c_str(),
-                 static_cast<unsigned long>(LongestTestMs / 1000));
+    std::fprintf(stderr, "\n%s did not end within %lu s (in the step \"%s\"): stopping the run\n",
+                 runningTest.c_str(), static_cast<unsigned long>(LongestTestMs / 1000), e2e::CurrentStep);
     std::fflush(stderr);
     HANDLE program = OpenProcess(PROCESS_TERMINATE, FALSE, e2e::CurrentProgramPid);
     if (program != nullptr) TerminateProcess(program, 1);
