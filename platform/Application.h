@@ -17,16 +17,19 @@ class TApplication : public TObject {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title);
 
-  // Creates a form; the first one becomes the main form.
+  // Creates a form; the first one becomes the main form. A form that cannot
+  // be made is reported in the error box.
   template <class T>
   void CreateForm(T*& form) {
-    form = new T();
-    AdoptForm(std::unique_ptr<TForm>(form));
+    form = nullptr;
+    Guard([&form]() { form = new T(); });
+    if (form != nullptr) AdoptForm(std::unique_ptr<TForm>(form));
   }
   TForm* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
 
   // Shows the main form as the program was started, then takes and
-  // dispatches messages until told to end. Returns the exit status.
+  // dispatches messages until told to end. Returns the exit status: 0, or
+  // 1 when there is no main form to run.
   int Run();
   void Terminate();
   bool Terminated() const { return terminated_; }

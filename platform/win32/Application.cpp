@@ -75,6 +75,7 @@ int TApplication::Run() {
   GetStartupInfoA(&startup);
   int request = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWNORMAL;
   TForm* main = MainForm();
+  if (main == nullptr) return 1;
   if (request == SW_SHOWMINNOACTIVE) {
     // Only a minimised taskbar button until the user restores it.
     mainFormPending_ = true;
@@ -91,6 +92,8 @@ int TApplication::Run() {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  // The form and its controls go with the loop; the window with them.
+  while (!forms_.empty()) forms_.pop_back();
   return 0;
 }
 

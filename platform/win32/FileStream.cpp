@@ -44,6 +44,10 @@ class ChunkWriter {
 }  // namespace
 
 void TStrings::SaveToFile(const std::string& fileName) const {
+  // A read-only file is never replaced, whatever rights the user has.
+  DWORD attributes = GetFileAttributesA(fileName.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    throw EFCreateError(WithPath(PlatformTexts::FileCreateError, fileName));
   HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw EFCreateError(WithPath(PlatformTexts::FileCreateError, fileName));

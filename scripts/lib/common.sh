@@ -84,3 +84,25 @@ stop_virtual_display() {
   [ -n "${OPENBOX_PID:-}" ] && kill "$OPENBOX_PID" 2>/dev/null || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
+
+# Two small disks for the save tests: a full one and a read-only one. They
+# need root; without them those tests say they were skipped.
+mount_test_disks() {
+  DISKS="$BUILD/test-disks"
+  mkdir -p "$DISKS/full" "$DISKS/readonly"
+  unmount_test_disks
+  if mount -t tmpfs -o size=64k tmpfs "$DISKS/full" 2>/dev/null &&
+    mount -t tmpfs -o ro,size=16k tmpfs "$DISKS/readonly" 2>/dev/null; then
+    export TAMBERLO_FULL_DISK="$DISKS/full" TAMBERLO_READONLY_DISK="$DISKS/readonly"
+  else
+    say "Cannot mount the test disks (not root?): the full-disk and read-only tests are skipped."
+  fi
+}
+
+unmount_test_disks() {
+  [ -n "${DISKS:-}" ] || return 0
+  for disk in "$DISKS/full" "$DISKS/readonly"; do
+    mountpoint -q "$disk" 2>/dev/null && umount "$disk" 2>/dev/null
+  done
+  return 0
+}

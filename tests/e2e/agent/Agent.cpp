@@ -129,6 +129,16 @@ extern "C" __declspec(dllexport) DWORD WINAPI CheckIcons(void* parameter) {
   return (big != nullptr ? 0 : 1) | (classIcon != nullptr ? 0 : 2);
 }
 
+// 1 when the program holds a handle to a process, or a thread of it.
+extern "C" __declspec(dllexport) DWORD WINAPI HoldsHandleTo(void* parameter) {
+  DWORD pid = *static_cast<DWORD*>(parameter);
+  for (uintptr_t value = 4; value < 0x10000; value += 4) {
+    HANDLE handle = reinterpret_cast<HANDLE>(value);
+    if (GetProcessId(handle) == pid || GetProcessIdOfThread(handle) == pid) return 1;
+  }
+  return 0;
+}
+
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) module_ = instance;
   return TRUE;
