@@ -64,6 +64,13 @@ need_wine_prefix() {
   wineserver -w || true
 }
 
+# Starts the Wine server and its system processes once, apart from any test:
+# started by a test, they would inherit its output and outlive it.
+start_wine_services() {
+  wineserver -p
+  wine64 cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
 # Starts Xvfb with a small window manager on a free display; sets DISPLAY.
 start_virtual_display() {
   local n=90
