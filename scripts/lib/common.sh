@@ -27,7 +27,7 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+BUILD_PACKAGES=(cmake make gcc g++ googletest libgtest-dev libx11-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 RUN_PACKAGES=(wine64 fonts-ipafont locales xvfb openbox x11-utils xdotool)
 
 need_japanese_locale() {

@@ -41,3 +41,34 @@ TEST(Clearing, KeepsTheOptionAsItIs) {
   program.Drop({a});
   EXPECT_EQ(program.Lines(), (Lines{a}));
 }
+
+TEST(Clearing, AClickCountsOnlyWhenReleasedOverTheButtonItWasPressedOn) {
+  Program program;
+  program.Drop({"Z:\\kept"});
+  SetForegroundWindow(program.Form());
+  RECT clear = ScreenRect(program.Control("NewBtn"));
+  RECT save = ScreenRect(program.Control("saveBtn"));
+  // Pressed on the button, released off it.
+  MouseTo(clear.left + 10, clear.top + 10);
+  MouseButton(true);
+  MouseTo(clear.left + 10, clear.bottom + 60);
+  MouseButton(false);
+  Sleep(150);
+  program.Sync();
+  EXPECT_EQ(program.Text(), "kept\r\n");
+  // Pressed on another button, released over this one.
+  MouseTo(save.left + 10, save.top + 10);
+  MouseButton(true);
+  MouseTo(clear.left + 10, clear.top + 10);
+  MouseButton(false);
+  Sleep(150);
+  program.Sync();
+  EXPECT_EQ(program.Text(), "kept\r\n");
+  EXPECT_TRUE(NoWindowOf(program.Pid(), "#32770", 300)) << "the save dialog opened";
+  // Pressed and released on it.
+  MouseButton(true);
+  MouseButton(false);
+  Sleep(150);
+  program.Sync();
+  EXPECT_EQ(program.Text(), "");
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "Harness.h"
 
 using namespace e2e;
@@ -125,4 +127,25 @@ TEST_F(Drops, ManyItemsInOneDropKeepTheirOrder) {
   }
   program.Drop(paths);
   EXPECT_EQ(program.Lines(), names);
+}
+
+TEST_F(Drops, ARealDragFromAnX11ProgramArrivesAsADrop) {
+  const char* drag = std::getenv("TAMBERLO_XDND_DRAG");
+  if (drag == nullptr) GTEST_SKIP() << "scripts/test builds the X11 drag source for this";
+  std::string file = folder.Make("ソ表.txt"), other = folder.Make("b.txt"), data = folder.MakeFolder("Data");
+  SetForegroundWindow(program.Form());
+  // Onto the text area, as its hint asks, then onto the toolbar: both reach the list.
+  RECT edit = ScreenRect(program.Control("REdit"));
+  std::string command = std::string(drag) + " " + std::to_string((edit.left + edit.right) / 2) + " " +
+                        std::to_string((edit.top + edit.bottom) / 2) + " '" + UnixPath(file) + "' '" +
+                        UnixPath(other) + "' '" + UnixPath(data) + "'";
+  ASSERT_TRUE(RunUnix(command)) << command;
+  EXPECT_TRUE(WaitFor([&]() { return program.Lines().size() == 3; }));
+  EXPECT_EQ(program.Lines(), (Lines{"ソ表.txt", "b.txt", "Data"}));
+  RECT bar = ScreenRect(program.Control("Panel1"));
+  command = std::string(drag) + " " + std::to_string(bar.left + 182) + " " + std::to_string(bar.top + 15) + " '" +
+            UnixPath(other) + "'";
+  ASSERT_TRUE(RunUnix(command)) << command;
+  EXPECT_TRUE(WaitFor([&]() { return program.Lines().size() == 4; }));
+  EXPECT_EQ(program.Lines().back(), "b.txt");
 }

@@ -168,9 +168,15 @@ std::string UnixPath(const std::string& path) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
   if (toUnix == nullptr) return std::string();
   char* unix = toUnix(Wide(path).c_str());
-  std::string result = unix != nullptr ? unix : "";
-  if (unix != nullptr) HeapFree(GetProcessHeap(), 0, unix);
-  return result;
+  if (unix == nullptr) return std::string();
+  // The host's path is UTF-8; the test speaks code page 932, and so do the
+  // command lines it hands to host programs.
+  int n = MultiByteToWideChar(CP_UTF8, 0, unix, -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, unix, -1, &wide[0], n);
+  HeapFree(GetProcessHeap(), 0, unix);
+  wide.resize(wide.size() - 1);
+  return Cp932(wide);
 }
 
 bool RunUnix(const std::string& shellCommand) {

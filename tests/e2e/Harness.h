@@ -37,7 +37,8 @@ class TempFolder {
 };
 
 std::string ReadFile(const std::string& path);
-// The host's path of a path Wine reaches, and a host shell command run to its end.
+// The host's path of a path Wine reaches (in code page 932, as command lines
+// for host programs take it), and a host shell command run to its end.
 std::string UnixPath(const std::string& path);
 bool RunUnix(const std::string& shellCommand);
 bool Exists(const std::string& path);

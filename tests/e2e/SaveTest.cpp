@@ -278,3 +278,25 @@ TEST_F(Save, AFullDiskGivesTheStreamError) {
   EXPECT_EQ(ReadFile(path), "small\r\n") << "the program goes on and saves where there is room";
   DeleteFileA(path.c_str());
 }
+
+TEST_F(Save, APathTooLongForTheDialogCountsAsCancelled) {
+  program.Drop({"C:\\x"});
+  std::string path = folder.Path() + std::string(300 - folder.Path().size(), 'L') + ".txt";
+  SaveDialog dialog = OpenDialog();
+  Send(dialog.name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageA(dialog.window, WM_COMMAND, IDOK, 0);
+  // The system may say so in a box of its own first; the program says nothing.
+  WaitFor([&]() { return !IsWindow(dialog.window); }, 3000);
+  for (HWND own = FindWindowOf(program.Pid(), "#32770"); own != nullptr && own != dialog.window;
+       own = FindWindowOf(program.Pid(), "#32770")) {
+    PressKey(own, VK_RETURN);
+    Sleep(200);
+  }
+  if (IsWindow(dialog.window)) Cancel(dialog);
+  program.Sync();
+  EXPECT_FALSE(Exists(path));
+  EXPECT_TRUE(NoWindowOf(program.Pid(), "#32770", 300));
+  SaveDialog again = OpenDialog();
+  EXPECT_EQ(WindowText(again.name), "新規.txt") << "a failed dialog changes no remembered path";
+  Cancel(again);
+}
