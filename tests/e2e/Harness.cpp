@@ -253,8 +253,10 @@ Program::~Program() {
     WaitForSingleObject(info_.hProcess, DefaultTimeoutMs);
   }
   if (thawEvent_ != nullptr) SetEvent(thawEvent_);
-  for (HANDLE event : {syncEvent_, frozenEvent_, thawEvent_})
+  for (HANDLE event : {syncEvent_, frozenEvent_, thawEvent_, requestEvent_, doneEvent_})
     if (event != nullptr) CloseHandle(event);
+  if (channel_ != nullptr) UnmapViewOfFile(channel_);
+  if (channelMapping_ != nullptr) CloseHandle(channelMapping_);
   if (localAgent_ != nullptr) FreeLibrary(localAgent_);
   if (info_.hThread != nullptr) CloseHandle(info_.hThread);
   if (info_.hProcess != nullptr) CloseHandle(info_.hProcess);
@@ -292,9 +294,21 @@ void Program::LoadAgent() {
   }, 5000);
   ASSERT_NE(agentBase_, 0u) << "the agent did not load into the program";
 
+  std::string base = "TamberloE2E-" + std::to_string(info_.dwProcessId);
+  ServeRequest serve{};
+  lstrcpynA(serve.memory, (base + "-channel").c_str(), sizeof serve.memory);
+  lstrcpynA(serve.request, (base + "-request").c_str(), sizeof serve.request);
+  lstrcpynA(serve.done, (base + "-done").c_str(), sizeof serve.done);
+  channelMapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                       Channel::Room + offsetof(Channel, data), serve.memory);
+  ASSERT_NE(channelMapping_, nullptr);
+  channel_ = static_cast<Channel*>(MapViewOfFile(channelMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  requestEvent_ = CreateEventA(nullptr, FALSE, FALSE, serve.request);
+  doneEvent_ = CreateEventA(nullptr, FALSE, FALSE, serve.done);
+  ASSERT_EQ(RunRemoteThread("Serve", &serve, sizeof serve, false), 0u) << "the agent does not serve";
+
   marker_ = RegisterWindowMessageA("Tamberlo.E2E.Marker");
   freeze_ = RegisterWindowMessageA("Tamberlo.E2E.Freeze");
-  std::string base = "TamberloE2E-" + std::to_string(info_.dwProcessId);
   syncEvent_ = CreateEventA(nullptr, FALSE, FALSE, (base + "-taken").c_str());
   frozenEvent_ = CreateEventA(nullptr, FALSE, FALSE, (base + "-frozen").c_str());
   thawEvent_ = CreateEventA(nullptr, FALSE, FALSE, (base + "-thaw").c_str());
@@ -308,8 +322,9 @@ void Program::LoadAgent() {
   ASSERT_EQ(CallAgent("WatchForMarker", &request, sizeof request), 0u);
 }
 
-DWORD Program::CallAgent(const char* function, void* data, size_t size) {
-  Step step("call agent");
+// A function of the agent on a thread made for it in the program.
+DWORD Program::RunRemoteThread(const char* function, const void* data, size_t size, bool wait) {
+  Step step("remote thread");
   auto local = reinterpret_cast<uintptr_t>(reinterpret_cast<void*>(GetProcAddress(localAgent_, function)));
   if (local == 0) {
     ADD_FAILURE() << "no agent function " << function;
@@ -320,14 +335,32 @@ DWORD Program::CallAgent(const char* function, void* data, size_t size) {
   void* remote = VirtualAllocEx(info_.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
   WriteProcessMemory(info_.hProcess, remote, data, size, nullptr);
   HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, remoteFunction, remote, 0, nullptr);
-  DWORD result = ~0u;
+  DWORD result = thread != nullptr ? 0 : ~0u;
   if (thread != nullptr) {
-    if (WaitForSingleObject(thread, DefaultTimeoutMs) == WAIT_OBJECT_0) GetExitCodeThread(thread, &result);
+    if (wait && WaitForSingleObject(thread, DefaultTimeoutMs) == WAIT_OBJECT_0) GetExitCodeThread(thread, &result);
     CloseHandle(thread);
-    ReadProcessMemory(info_.hProcess, remote, data, size, nullptr);
   }
-  VirtualFreeEx(info_.hProcess, remote, 0, MEM_RELEASE);
-  return result;
+  return result;  // the request's copy stays: a serving thread keeps reading it
+}
+
+DWORD Program::CallAgent(const char* function, void* data, size_t size) {
+  Step step("call agent");
+  if (channel_ == nullptr || size > Channel::Room) {
+    ADD_FAILURE() << "no channel to the agent for " << function;
+    return ~0u;
+  }
+  lstrcpynA(channel_->function, function, sizeof channel_->function);
+  channel_->size = static_cast<uint32_t>(size);
+  channel_->result = ~0u;
+  std::memcpy(channel_->data, data, size);
+  ResetEvent(doneEvent_);
+  SetEvent(requestEvent_);
+  if (WaitForSingleObject(doneEvent_, DefaultTimeoutMs) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "the agent did not answer " << function;
+    return ~0u;
+  }
+  std::memcpy(data, channel_->data, size);
+  return channel_->result;
 }
 
 void Program::DropList(const std::string& listBytes, bool wide) {

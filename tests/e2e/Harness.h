@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct Channel;
+
 namespace e2e {
 
 constexpr int DefaultTimeoutMs = 10000;
@@ -96,12 +98,17 @@ class Program {
 
  private:
   void LoadAgent();
+  DWORD RunRemoteThread(const char* function, const void* data, size_t size, bool wait);
 
   PROCESS_INFORMATION info_{};
   HWND form_ = nullptr;
   HWND appWindow_ = nullptr;
   uintptr_t agentBase_ = 0;
   HMODULE localAgent_ = nullptr;
+  HANDLE channelMapping_ = nullptr;
+  ::Channel* channel_ = nullptr;
+  HANDLE requestEvent_ = nullptr;
+  HANDLE doneEvent_ = nullptr;
   HANDLE syncEvent_ = nullptr;
   HANDLE frozenEvent_ = nullptr;
   HANDLE thawEvent_ = nullptr;

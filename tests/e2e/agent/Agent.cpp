@@ -139,6 +139,22 @@ extern "C" __declspec(dllexport) DWORD WINAPI HoldsHandleTo(void* parameter) {
   return 0;
 }
 
+extern "C" __declspec(dllexport) DWORD WINAPI Serve(void* parameter) {
+  const auto* names = static_cast<const ServeRequest*>(parameter);
+  HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, names->memory);
+  HANDLE request = OpenEventA(SYNCHRONIZE, FALSE, names->request);
+  HANDLE done = OpenEventA(EVENT_MODIFY_STATE, FALSE, names->done);
+  if (mapping == nullptr || request == nullptr || done == nullptr) return 1;
+  auto* channel = static_cast<Channel*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  for (;;) {
+    if (WaitForSingleObject(request, INFINITE) != WAIT_OBJECT_0) return 2;
+    using Function = DWORD(WINAPI*)(void*);
+    auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, channel->function)));
+    channel->result = function != nullptr ? function(channel->data) : ~0u;
+    SetEvent(done);
+  }
+}
+
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) module_ = instance;
   return TRUE;

@@ -2,6 +2,23 @@
 // What the test program hands the agent inside the program under test.
 #include <cstdint>
 
+// The agent serves the test from one thread of its own: the test puts a
+// function's name and data into shared memory, sets the request event and
+// waits for the done event; the agent runs the function on the data there.
+struct ServeRequest {
+  char memory[64];   // name of the shared memory, a Channel
+  char request[64];  // event names
+  char done[64];
+};
+
+struct Channel {
+  static constexpr uint32_t Room = 32u << 20;
+  char function[64];
+  uint32_t size;
+  uint32_t result;
+  char data[8];  // Room - the header bytes follow
+};
+
 struct DropRequest {
   uint64_t window;  // the window the drop is posted to
   uint32_t wide;    // the list is UTF-16
