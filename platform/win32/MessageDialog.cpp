@@ -16,14 +16,14 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int IconSize = 32;
 
-struct ButtonSpec {
+struct ButtonKind {
   TMsgDlgButtons flag;
   const char* text;
   int result;
 };
 
 // Left to right in this order.
-const ButtonSpec Buttons[] = {
+const ButtonKind Buttons[] = {
     {mbYes, PlatformTexts::YesButton, mrYes},
     {mbNo, PlatformTexts::NoButton, mrNo},
     {mbOK, PlatformTexts::OkButton, mrOk},
@@ -132,9 +132,9 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
 
   Dialog dialog;
   dialog.font = MessageFont();
-  std::vector<const ButtonSpec*> shown;
-  for (const ButtonSpec& spec : Buttons)
-    if (buttons & spec.flag) shown.push_back(&spec);
+  std::vector<const ButtonKind*> shown;
+  for (const ButtonKind& kind : Buttons)
+    if (buttons & kind.flag) shown.push_back(&kind);
   if (shown.empty()) shown.push_back(&Buttons[2]);
   auto has = [&](TMsgDlgButtons flag) { return (buttons & flag) != 0; };
   dialog.defaultResult = has(mbOK) ? mrOk : has(mbYes) ? mrYes : shown.front()->result;
@@ -175,12 +175,12 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
   SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.font), FALSE);
   int left = (clientWidth - rowWidth) / 2;
   HWND focus = nullptr;
-  for (const ButtonSpec* spec : shown) {
-    bool isDefault = spec->result == dialog.defaultResult;
-    HWND button = CreateWindowExA(0, "BUTTON", spec->text,
+  for (const ButtonKind* kind : shown) {
+    bool isDefault = kind->result == dialog.defaultResult;
+    HWND button = CreateWindowExA(0, "BUTTON", kind->text,
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                                   left, buttonTop, ButtonWidth, ButtonHeight, dialog.window,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->result)), instance, nullptr);
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kind->result)), instance, nullptr);
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.font), FALSE);
     dialog.buttons.push_back(button);
     if (isDefault) focus = button;

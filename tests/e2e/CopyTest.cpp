@@ -48,10 +48,7 @@ TEST_F(Copy, AfterTheCopyTheCaretIsAtTheStartAndTheFirstLineInView) {
 
 TEST_F(Copy, AConvertedListIsCopiedConverted) {
   program.Drop({"Z:\\n\\Mixed.Case"});
-  program.Click("mojiA");
-  Box question = WaitForBox(program.Pid());
-  PressKey(question.window, 'N');
-  WaitFor([&]() { return !IsWindow(question.window); });
+  AnswerCaseQuestion(program, "mojiA", 'N');
   program.Click("copytxt");
   EXPECT_EQ(ClipboardText(), "mixed.case\r\n");
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 
 #include "agent/AgentProtocol.h"
@@ -614,6 +615,23 @@ bool ShowsSystemIcon(HWND iconWindow, LPCSTR icon) {
     if (shown[i] == onBlack[i]) ++same;
   }
   return own > 50 && same * 10 >= own * 9;
+}
+
+void AnswerCaseQuestion(Program& program, const std::string& button, UINT key) {
+  program.Click(button);
+  Box question = WaitForBox(program.Pid());
+  PressKey(question.window, key);
+  EXPECT_TRUE(WaitFor([&]() { return !IsWindow(question.window); })) << "the question did not close";
+  program.Sync();
+}
+
+std::string HostFolder(const char* variable) {
+  const char* folder = std::getenv(variable);
+  if (folder == nullptr) return std::string();
+  std::string path = std::string("Z:") + folder + "\\";
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
 }
 
 void PressKey(HWND window, UINT key) {

@@ -147,6 +147,10 @@ Box ReadBox(HWND window);
 Box WaitForBox(DWORD pid, const char* className = "TMessageForm");
 // Whether a box's icon shows the system's icon (IDI_QUESTION, IDI_EXCLAMATION, IDI_HAND).
 bool ShowsSystemIcon(HWND iconWindow, LPCSTR icon);
+// Clicks a case button and answers its question with a key.
+void AnswerCaseQuestion(Program& program, const std::string& button, UINT key);
+// Where Wine reaches a host folder named by an environment variable; empty when unset.
+std::string HostFolder(const char* variable);
 // Presses a key in a box (key down, character, key up), posted.
 void PressKey(HWND window, UINT key);
 // Clicks a box's button by its text.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "Harness.h"
 
 using namespace e2e;
@@ -132,10 +130,7 @@ TEST_F(Save, TheSavedBytesAreTheShownLinesEachWithCrLf) {
 
 TEST_F(Save, TheTextAfterCaseConversionIsSaved) {
   program.Drop({"Z:\\no\\Mixed.Case"});
-  program.Click("mojiAA");
-  Box question = WaitForBox(program.Pid());
-  PressKey(question.window, 'N');
-  WaitFor([&]() { return !IsWindow(question.window); });
+  AnswerCaseQuestion(program, "mojiAA", 'N');
   std::string path = folder.Path() + "converted.txt";
   SaveAs(path);
   EXPECT_EQ(ReadFile(path), "MIXED.CASE\r\n");
@@ -248,11 +243,9 @@ TEST_F(Save, AFolderThatVanishedGivesTheCreateError) {
 }
 
 TEST_F(Save, AFolderThatCannotBeWrittenGivesTheCreateError) {
-  const char* mount = std::getenv("TAMBERLO_READONLY_DISK");
-  if (mount == nullptr) GTEST_SKIP() << "scripts/test mounts a read-only disk for this";
-  std::string path = "Z:" + std::string(mount) + "/list.txt";
-  for (char& c : path)
-    if (c == '/') c = '\\';
+  std::string disk = HostFolder("TAMBERLO_READONLY_DISK");
+  if (disk.empty()) GTEST_SKIP() << "scripts/test mounts a read-only disk for this";
+  std::string path = disk + "list.txt";
   program.Drop({"C:\\x"});
   Confirm(OpenDialog(), path);
   EXPECT_EQ(ErrorBoxText(), "ﾌｧｲﾙ " + path + " を作成できません.");
@@ -260,11 +253,9 @@ TEST_F(Save, AFolderThatCannotBeWrittenGivesTheCreateError) {
 }
 
 TEST_F(Save, AFullDiskGivesTheStreamError) {
-  const char* mount = std::getenv("TAMBERLO_FULL_DISK");
-  if (mount == nullptr) GTEST_SKIP() << "scripts/test mounts a small disk for this";
-  std::string path = "Z:" + std::string(mount) + "/full.txt";
-  for (char& c : path)
-    if (c == '/') c = '\\';
+  std::string disk = HostFolder("TAMBERLO_FULL_DISK");
+  if (disk.empty()) GTEST_SKIP() << "scripts/test mounts a small disk for this";
+  std::string path = disk + "full.txt";
   std::vector<std::string> items;
   for (int i = 0; i < 4000; ++i) items.push_back("C:\\" + std::string(60, 'f') + std::to_string(i));
   program.Drop(items);
