@@ -27,6 +27,7 @@ class TRichEdit : public TWinControl {
   bool WindowProc(TMessage& message) override;
 
  private:
+  intptr_t Perform(unsigned message, uintptr_t wParam, intptr_t lParam);
   class Impl;
   class LinesAdapter;
   std::unique_ptr<Impl> impl_;

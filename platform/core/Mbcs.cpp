@@ -1,28 +1,11 @@
 #include "Mbcs.h"
 
 namespace mbcs {
-namespace {
-
-struct LeadTable {
-  bool lead[256];
-  LeadTable() {
-    // Code page 932 (Shift_JIS): 0x81-0x9F and 0xE0-0xFC lead a second byte.
-    for (int b = 0; b < 256; ++b) lead[b] = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-  }
-};
-
-LeadTable& Table() {
-  static LeadTable table;
-  return table;
-}
-
-}  // namespace
+LeadByteTable LeadBytes;
 
 void SetLeadBytes(const bool (&isLead)[256]) {
-  for (int b = 0; b < 256; ++b) Table().lead[b] = isLead[b];
+  for (int b = 0; b < 256; ++b) LeadBytes.lead[b] = isLead[b];
 }
-
-bool IsLeadByte(unsigned char byte) { return Table().lead[byte]; }
 
 size_t WholeCharPrefix(std::string_view text, size_t limit) {
   size_t pos = 0;

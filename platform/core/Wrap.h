@@ -11,6 +11,9 @@ class CharMetrics {
   // Advance of one character (one or two bytes).
   virtual int Width(std::string_view character) = 0;
   virtual int RowHeight() = 0;
+  // Advances of the single-byte characters, when known ahead: lets a line
+  // be measured without a call per character.
+  virtual const int* SingleByteWidths() { return nullptr; }
 };
 
 // Calls onRow(begin, end) for each row of the line, offsets into the line.

@@ -7,8 +7,12 @@ TCheckBox::TCheckBox(TWinControl* parent, const TCheckBoxDescription& descriptio
   CreateHandle("BUTTON", description.Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0);
 }
 
-bool TCheckBox::Checked() const { return SendMessageA(Hwnd(Handle()), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 void TCheckBox::SetChecked(bool checked) {
   SendMessageA(Hwnd(Handle()), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool TCheckBox::WindowProc(TMessage& message) {
+  // Clicks, keys and programs all set the state through this message.
+  if (message.Msg == BM_SETCHECK) checked_ = message.WParam == BST_CHECKED;
+  return TWinControl::WindowProc(message);
 }

@@ -60,10 +60,17 @@ void TDroppedFiles::Iterator::Read() {
     path_.assign(text, bytes);
     return;
   }
-  std::vector<wchar_t> wide(bytes / 2);
-  std::memcpy(wide.data(), text, wide.size() * sizeof(wchar_t));
-  int units = static_cast<int>(wide.size());
-  int needed = WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-  path_.assign(static_cast<size_t>(needed > 0 ? needed : 0), '\0');
-  if (needed > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), units, &path_[0], needed, nullptr, nullptr);
+  // A UTF-16 unit gives at most two bytes in a double-byte code page.
+  int units = static_cast<int>(bytes / 2);
+  const wchar_t* wide = reinterpret_cast<const wchar_t*>(text);
+  std::vector<wchar_t> aligned;
+  if (reinterpret_cast<uintptr_t>(text) % alignof(wchar_t) != 0) {
+    aligned.resize(static_cast<size_t>(units));
+    std::memcpy(aligned.data(), text, aligned.size() * sizeof(wchar_t));
+    wide = aligned.data();
+  }
+  path_.resize(static_cast<size_t>(units) * 2 + 1);
+  int converted =
+      WideCharToMultiByte(CP_ACP, 0, wide, units, &path_[0], static_cast<int>(path_.size()), nullptr, nullptr);
+  path_.resize(static_cast<size_t>(converted > 0 ? converted : 0));
 }

@@ -43,6 +43,7 @@ class FontMetrics : public CharMetrics {
     return double_[code];
   }
   int RowHeight() override { return rowHeight_; }
+  const int* SingleByteWidths() override { return single_; }
 
  private:
   HDC dc_;
@@ -58,19 +59,10 @@ class TRichEdit::Impl {
   TextView& View() { return view_; }
   void Attach(HWND window) { window_ = window; }
 
-  // The text changed: the caret moved with it. Scrolling, the scroll bar
-  // and painting wait until the handler that changes the text has ended, so
-  // a handler that changes many lines does that work once.
+  // The text changed, and the caret moved with it.
   void Changed() {
     caretScrollPending_ = true;
-    InvalidateRect(window_, nullptr, FALSE);
-    if (Application->DeferUntilHandlerEnds(this, [this]() { HandlerEnded(); })) return;
-    if (!settlePosted_) settlePosted_ = PostMessageA(window_, SettleMessage, 0, 0) != FALSE;
-  }
-  void HandlerEnded() {
-    Settle();
-    UpdateScrollBar();
-    PlaceCaret();
+    Refresh();
   }
   void Settle() {
     if (caretScrollPending_) {
@@ -78,10 +70,24 @@ class TRichEdit::Impl {
       view_.ScrollCaretIntoView();
     }
   }
-  // The view scrolled or the caret moved: cheap, so done at once.
-  void Moved() {
-    InvalidateRect(window_, nullptr, FALSE);
+  // The view scrolled or the caret moved.
+  void Moved() { Refresh(); }
+
+  // The screen follows the view: scrolling to the caret, the scroll bar and
+  // the repaint wait until the running handler has ended, so a handler that
+  // changes many lines does that work once; outside a handler, at once.
+  void Refresh() {
+    if (refreshDeferred_) return;
+    refreshDeferred_ = Application->DeferUntilHandlerEnds(this, [this]() {
+      refreshDeferred_ = false;
+      ApplyRefresh();
+    });
+    if (!refreshDeferred_) ApplyRefresh();
+  }
+  void ApplyRefresh() {
+    Settle();
     UpdateScrollBar();
+    InvalidateRect(window_, nullptr, FALSE);
     PlaceCaret();
   }
 
@@ -104,7 +110,10 @@ class TRichEdit::Impl {
   bool focused_ = false;
   bool dragging_ = false;
   bool caretScrollPending_ = false;
-  bool settlePosted_ = false;
+  bool refreshDeferred_ = false;
+  bool painting_ = false;
+  bool barPending_ = false;  // a change of the bar waits for the paint
+  SCROLLINFO shownBar_{};
   int wheelRemainder_ = 0;
 };
 
@@ -153,17 +162,24 @@ TRichEdit::~TRichEdit() {
 
 TStrings* TRichEdit::Lines() { return lines_.get(); }
 
-void TRichEdit::SelectAll() { SendMessageA(Hwnd(Handle()), EM_SETSEL, 0, -1); }
-void TRichEdit::CopyToClipboard() { SendMessageA(Hwnd(Handle()), WM_COPY, 0, 0); }
+// The operations answer as their messages do, without the round trip.
+void TRichEdit::SelectAll() { Perform(EM_SETSEL, 0, -1); }
+void TRichEdit::CopyToClipboard() { Perform(WM_COPY, 0, 0); }
 int TRichEdit::SelStart() const { return static_cast<int>(impl_->View().Text().SelStart()); }
 int TRichEdit::SelLength() const {
   return static_cast<int>(impl_->View().Text().SelEnd() - impl_->View().Text().SelStart());
 }
-void TRichEdit::SetSelStart(int start) { SendMessageA(Hwnd(Handle()), EM_SETSEL, start, start); }
+void TRichEdit::SetSelStart(int start) { Perform(EM_SETSEL, static_cast<uintptr_t>(start), start); }
 void TRichEdit::SetSelLength(int length) {
   int start = SelStart();
-  SendMessageA(Hwnd(Handle()), EM_SETSEL, start, start + length);
-  SendMessageA(Hwnd(Handle()), EM_SCROLLCARET, 0, 0);
+  Perform(EM_SETSEL, static_cast<uintptr_t>(start), start + length);
+  Perform(EM_SCROLLCARET, 0, 0);
+}
+
+intptr_t TRichEdit::Perform(unsigned message, uintptr_t wParam, intptr_t lParam) {
+  TMessage m{message, wParam, lParam, 0};
+  impl_->Handle(m);
+  return m.Result;
 }
 
 bool TRichEdit::WindowProc(TMessage& message) {
@@ -183,15 +199,10 @@ bool TRichEdit::Impl::Handle(TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
       view_.SetClientSize(LOWORD(m.LParam), HIWORD(m.LParam));
-      UpdateScrollBar();
-      Moved();
+      ApplyRefresh();
       return true;
     case WM_PAINT:
       Paint();
-      return true;
-    case SettleMessage:
-      settlePosted_ = false;
-      HandlerEnded();
       return true;
     case WM_ERASEBKGND:
       m.Result = 1;
@@ -447,7 +458,20 @@ void TRichEdit::Impl::UpdateScrollBar() {
   si.nMax = static_cast<int>(std::min<size_t>(rows, 0x7FFFFFFF) - 1);
   si.nPage = static_cast<UINT>(view_.PageRows());
   si.nPos = static_cast<int>(view_.TopRow());
-  SetScrollInfo(window_, SB_VERT, &si, TRUE);
+  if (si.nMax == shownBar_.nMax && si.nPage == shownBar_.nPage && si.nPos == shownBar_.nPos && shownBar_.cbSize) return;
+  // Enabling or disabling the bar draws it there and then, whatever is asked
+  // (seen under Wine): that waits for the paint, where drawing belongs.
+  bool fits = rows <= view_.PageRows();
+  bool fitted = shownBar_.cbSize == 0 || static_cast<size_t>(shownBar_.nMax) + 1 <= shownBar_.nPage;
+  if (fits != fitted && !painting_) {
+    barPending_ = true;
+    RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    return;
+  }
+  barPending_ = false;
+  shownBar_ = si;
+  SetScrollInfo(window_, SB_VERT, &si, FALSE);
+  RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void TRichEdit::Impl::PlaceCaret() {
@@ -461,11 +485,13 @@ void TRichEdit::Impl::PlaceCaret() {
 
 void TRichEdit::Impl::Paint() {
   Settle();
+  painting_ = true;
+  UpdateScrollBar();
+  painting_ = false;
   PAINTSTRUCT ps;
   HDC screen = BeginPaint(window_, &ps);
   RECT client;
   GetClientRect(window_, &client);
-  UpdateScrollBar();
   // Drawn off screen, then put up at once.
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP canvas = CreateCompatibleBitmap(screen, std::max<LONG>(1, client.right), std::max<LONG>(1, client.bottom));

@@ -74,8 +74,11 @@ TEST(Start, SpaceTicksTheCheckBox) {
   ASSERT_TRUE(WaitFor([&]() { return FocusOf(program) == program.Control("CBox1"); }, 3000));
   SendChord({}, VK_SPACE);
   EXPECT_TRUE(WaitFor([&]() { return program.Checked(); }, 3000));
+  program.Drop({"Z:\\dir\\full.txt"});  // the program reads the option as the box shows it
   SendChord({}, VK_SPACE);
   EXPECT_TRUE(WaitFor([&]() { return !program.Checked(); }, 3000));
+  program.Drop({"Z:\\dir\\bare.txt"});
+  EXPECT_EQ(program.Lines(), (std::vector<std::string>{"Z:\\dir\\full.txt", "bare.txt"}));
 }
 
 TEST(Start, TabMovesTheFocusBetweenTheCheckBoxAndTheTextArea) {

@@ -61,6 +61,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI WatchForMarker(void* parameter) {
 extern "C" __declspec(dllexport) DWORD WINAPI ReadScrollState(void* parameter) {
   auto* state = static_cast<ScrollState*>(parameter);
   HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(state->window));
+  UpdateWindow(window);  // the bar is drawn, and set, with the paint that follows a change
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_ALL;
