@@ -98,8 +98,11 @@ mount_test_disks() {
   DISKS="$BUILD/test-disks"
   mkdir -p "$DISKS/full" "$DISKS/readonly"
   unmount_test_disks
+  # The read-only one holds a file, written before it is made read-only.
   if mount -t tmpfs -o size=64k tmpfs "$DISKS/full" 2>/dev/null &&
-    mount -t tmpfs -o ro,size=16k tmpfs "$DISKS/readonly" 2>/dev/null; then
+    mount -t tmpfs -o size=16k tmpfs "$DISKS/readonly" 2>/dev/null &&
+    printf 'kept\r\n' >"$DISKS/readonly/Stay.txt" &&
+    mount -o remount,ro "$DISKS/readonly" 2>/dev/null; then
     export TAMBERLO_FULL_DISK="$DISKS/full" TAMBERLO_READONLY_DISK="$DISKS/readonly"
   else
     say "Cannot mount the test disks (not root?): the full-disk and read-only tests are skipped."

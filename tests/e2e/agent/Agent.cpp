@@ -156,6 +156,16 @@ extern "C" __declspec(dllexport) DWORD WINAPI Serve(void* parameter) {
   }
 }
 
+// The text area's text read inside the program, byte for byte (a read from
+// another process goes through UTF-16 and back).
+extern "C" __declspec(dllexport) DWORD WINAPI ReadText(void* parameter) {
+  auto* request = static_cast<TextRequest*>(parameter);
+  HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(request->window));
+  request->length = static_cast<uint32_t>(
+      SendMessageA(window, WM_GETTEXT, sizeof request->text, reinterpret_cast<LPARAM>(request->text)));
+  return 0;
+}
+
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) module_ = instance;
   return TRUE;

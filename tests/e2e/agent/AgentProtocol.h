@@ -61,3 +61,10 @@ struct FontState {
   uint32_t proportional;
   char face[64];  // the face the system gave
 };
+
+// Filled in by the agent: the text area's text as the program holds it.
+struct TextRequest {
+  uint64_t window;
+  uint32_t length;
+  char text[65536];
+};
