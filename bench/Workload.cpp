@@ -31,23 +31,6 @@ void MakeFiles(const std::vector<std::string>& paths) {
   }
 }
 
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(folder + name + "\\");
-      else
-        DeleteFileA((folder + name).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 HGLOBAL MakeDrop(const std::vector<std::string>& paths) {
   std::wstring list;
   for (const std::string& path : paths) {

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "FileTree.h"
+
 std::vector<std::string> MakePaths(const std::string& root, size_t count);
 // Creates the files (and their folders of a thousand each).
 void MakeFiles(const std::vector<std::string>& paths);
-void RemoveTree(const std::string& folder);
 // A drop block as the shell makes it for files dragged from a file manager.
 HGLOBAL MakeDrop(const std::vector<std::string>& paths);
 std::string ShownText(const std::vector<std::string>& lines);
