@@ -1,7 +1,6 @@
 #include "Harness.h"
 
 #include <gtest/gtest.h>
-#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -252,42 +251,29 @@ void Program::LoadAgent() {
   std::string dll = BuildFolder() + "tamberlo_agent.dll";
   localAgent_ = LoadLibraryA(dll.c_str());
   ASSERT_NE(localAgent_, nullptr) << dll;
-  void* remote = VirtualAllocEx(info_.hProcess, nullptr, dll.size() + 1, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(info_.hProcess, remote, dll.c_str(), dll.size() + 1, nullptr);
-  auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-  HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, loadLibrary, remote, 0, nullptr);
-  ASSERT_NE(thread, nullptr);
-  WaitForSingleObject(thread, DefaultTimeoutMs);
-  CloseHandle(thread);
-  VirtualFreeEx(info_.hProcess, remote, 0, MEM_RELEASE);
-  // A thread's exit code holds only 32 bits of the module's address: find it whole.
-  WaitFor([&]() {
-    HMODULE modules[512];
-    DWORD needed = 0;
-    if (!EnumProcessModules(info_.hProcess, modules, sizeof modules, &needed)) return false;
-    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
-      char name[MAX_PATH];
-      if (GetModuleBaseNameA(info_.hProcess, modules[i], name, MAX_PATH) && lstrcmpiA(name, "tamberlo_agent.dll") == 0)
-        agentBase_ = reinterpret_cast<uintptr_t>(modules[i]);
-    }
-    return agentBase_ != 0;
-  }, 5000);
-  ASSERT_NE(agentBase_, 0u) << "the agent did not load into the program";
 
-  std::string base = "TamberloE2E-" + std::to_string(info_.dwProcessId);
-  ServeRequest serve{};
-  lstrcpynA(serve.memory, (base + "-channel").c_str(), sizeof serve.memory);
-  lstrcpynA(serve.request, (base + "-request").c_str(), sizeof serve.request);
-  lstrcpynA(serve.done, (base + "-done").c_str(), sizeof serve.done);
+  DWORD pid = info_.dwProcessId;
   channelMapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                       Channel::Room + offsetof(Channel, data), serve.memory);
+                                       Channel::Room + offsetof(Channel, data), AgentObjectName(pid, "channel").c_str());
   ASSERT_NE(channelMapping_, nullptr);
   channel_ = static_cast<Channel*>(MapViewOfFile(channelMapping_, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-  requestEvent_ = CreateEventA(nullptr, FALSE, FALSE, serve.request);
-  doneEvent_ = CreateEventA(nullptr, FALSE, FALSE, serve.done);
-  ASSERT_EQ(RunRemoteThread("Serve", &serve, sizeof serve, false), 0u) << "the agent does not serve";
+  requestEvent_ = CreateEventA(nullptr, FALSE, FALSE, AgentObjectName(pid, "request").c_str());
+  doneEvent_ = CreateEventA(nullptr, FALSE, FALSE, AgentObjectName(pid, "done").c_str());
+  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, AgentObjectName(pid, "ready").c_str());
 
+  // The program's thread loads the agent when it next takes a message.
+  auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(localAgent_, "LoadingHook")));
+  HHOOK loading = SetWindowsHookExA(WH_GETMESSAGE, hook, localAgent_, GetWindowThreadProcessId(form_, nullptr));
+  bool serving = false;
+  for (int waited = 0; loading != nullptr && !serving && waited < DefaultTimeoutMs; waited += 100) {
+    PostMessageA(form_, WM_NULL, 0, 0);
+    serving = WaitForSingleObject(ready, 100) == WAIT_OBJECT_0;
+  }
+  if (loading != nullptr) UnhookWindowsHookEx(loading);
+  CloseHandle(ready);
+  ASSERT_TRUE(serving) << "the agent did not load into the program";
+
+  std::string base = "TamberloE2E-" + std::to_string(pid);
   marker_ = RegisterWindowMessageA("Tamberlo.E2E.Marker");
   freeze_ = RegisterWindowMessageA("Tamberlo.E2E.Freeze");
   syncEvent_ = CreateEventA(nullptr, FALSE, FALSE, (base + "-taken").c_str());
@@ -301,27 +287,6 @@ void Program::LoadAgent() {
   lstrcpynA(request.frozen, (base + "-frozen").c_str(), sizeof request.frozen);
   lstrcpynA(request.thaw, (base + "-thaw").c_str(), sizeof request.thaw);
   ASSERT_EQ(CallAgent("WatchForMarker", &request, sizeof request), 0u);
-}
-
-// A function of the agent on a thread made for it in the program.
-DWORD Program::RunRemoteThread(const char* function, const void* data, size_t size, bool wait) {
-  Step step("remote thread");
-  auto local = reinterpret_cast<uintptr_t>(reinterpret_cast<void*>(GetProcAddress(localAgent_, function)));
-  if (local == 0) {
-    ADD_FAILURE() << "no agent function " << function;
-    return ~0u;
-  }
-  auto remoteFunction =
-      reinterpret_cast<LPTHREAD_START_ROUTINE>(agentBase_ + (local - reinterpret_cast<uintptr_t>(localAgent_)));
-  void* remote = VirtualAllocEx(info_.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(info_.hProcess, remote, data, size, nullptr);
-  HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, remoteFunction, remote, 0, nullptr);
-  DWORD result = thread != nullptr ? 0 : ~0u;
-  if (thread != nullptr) {
-    if (wait && WaitForSingleObject(thread, DefaultTimeoutMs) == WAIT_OBJECT_0) GetExitCodeThread(thread, &result);
-    CloseHandle(thread);
-  }
-  return result;  // the request's copy stays: a serving thread keeps reading it
 }
 
 DWORD Program::CallAgent(const char* function, void* data, size_t size) {

@@ -98,12 +98,10 @@ class Program {
 
  private:
   void LoadAgent();
-  DWORD RunRemoteThread(const char* function, const void* data, size_t size, bool wait);
 
   PROCESS_INFORMATION info_{};
   HWND form_ = nullptr;
   HWND appWindow_ = nullptr;
-  uintptr_t agentBase_ = 0;
   HMODULE localAgent_ = nullptr;
   HANDLE channelMapping_ = nullptr;
   ::Channel* channel_ = nullptr;

@@ -140,22 +140,6 @@ extern "C" __declspec(dllexport) DWORD WINAPI HoldsHandleTo(void* parameter) {
   return 0;
 }
 
-extern "C" __declspec(dllexport) DWORD WINAPI Serve(void* parameter) {
-  const auto* names = static_cast<const ServeRequest*>(parameter);
-  HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, names->memory);
-  HANDLE request = OpenEventA(SYNCHRONIZE, FALSE, names->request);
-  HANDLE done = OpenEventA(EVENT_MODIFY_STATE, FALSE, names->done);
-  if (mapping == nullptr || request == nullptr || done == nullptr) return 1;
-  auto* channel = static_cast<Channel*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-  for (;;) {
-    if (WaitForSingleObject(request, INFINITE) != WAIT_OBJECT_0) return 2;
-    using Function = DWORD(WINAPI*)(void*);
-    auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, channel->function)));
-    channel->result = function != nullptr ? function(channel->data) : ~0u;
-    SetEvent(done);
-  }
-}
-
 // The text area's text read inside the program, byte for byte (a read from
 // another process goes through UTF-16 and back).
 extern "C" __declspec(dllexport) DWORD WINAPI ReadText(void* parameter) {
@@ -166,7 +150,43 @@ extern "C" __declspec(dllexport) DWORD WINAPI ReadText(void* parameter) {
   return 0;
 }
 
+namespace {
+DWORD WINAPI ServeTheTest(void*) {
+  DWORD pid = GetCurrentProcessId();
+  HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, AgentObjectName(pid, "channel").c_str());
+  HANDLE request = OpenEventA(SYNCHRONIZE, FALSE, AgentObjectName(pid, "request").c_str());
+  HANDLE done = OpenEventA(EVENT_MODIFY_STATE, FALSE, AgentObjectName(pid, "done").c_str());
+  HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, AgentObjectName(pid, "ready").c_str());
+  // The test's own copy of the agent finds no objects and serves nobody.
+  if (mapping == nullptr || request == nullptr || done == nullptr || ready == nullptr) return 1;
+  auto* channel = static_cast<Channel*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  SetEvent(ready);
+  for (;;) {
+    if (WaitForSingleObject(request, INFINITE) != WAIT_OBJECT_0) return 2;
+    using Function = DWORD(WINAPI*)(void*);
+    auto function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, channel->function)));
+    channel->result = function != nullptr ? function(channel->data) : ~0u;
+    SetEvent(done);
+  }
+}
+}  // namespace
+
+// The test hooks the program's thread with this: the first message the
+// thread takes loads the agent into the program, with no call across
+// processes (those hung now and then under Wine).
+extern "C" __declspec(dllexport) LRESULT CALLBACK LoadingHook(int code, WPARAM wParam, LPARAM lParam) {
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) module_ = instance;
+  if (reason != DLL_PROCESS_ATTACH) return TRUE;
+  module_ = instance;
+  // The system frees a hook's module after the call; the serving thread
+  // needs it for the program's lifetime.
+  HMODULE pinned = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                     reinterpret_cast<LPCSTR>(&ServeTheTest), &pinned);
+  HANDLE thread = CreateThread(nullptr, 0, ServeTheTest, nullptr, 0, nullptr);
+  if (thread != nullptr) CloseHandle(thread);
   return TRUE;
 }

@@ -1,15 +1,16 @@
 #pragma once
 // What the test program hands the agent inside the program under test.
 #include <cstdint>
+#include <string>
 
 // The agent serves the test from one thread of its own: the test puts a
 // function's name and data into shared memory, sets the request event and
 // waits for the done event; the agent runs the function on the data there.
-struct ServeRequest {
-  char memory[64];   // name of the shared memory, a Channel
-  char request[64];  // event names
-  char done[64];
-};
+// The test makes the objects, named after the program's process id, before
+// the agent loads; the agent sets the ready event once it serves.
+inline std::string AgentObjectName(uint32_t pid, const char* what) {
+  return "TamberloE2E-" + std::to_string(pid) + "-" + what;
+}
 
 struct Channel {
   static constexpr uint32_t Room = 32u << 20;
