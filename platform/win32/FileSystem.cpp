@@ -1,8 +1,10 @@
 #include <string>
+#include <vector>
 
 #include "SysUtils.h"
 #include "Win32.h"
 #include "core/CaseMapping.h"
+#include "core/Mbcs.h"
 
 std::string AnsiUpperCase(const std::string& text) {
   return MapWholeCharacters(text, [](char* bytes, size_t length) { CharUpperBuffA(bytes, static_cast<DWORD>(length)); });
@@ -19,14 +21,21 @@ bool FileExists(const std::string& path) {
 
 namespace {
 
-// The item's own name as its folder lists it; false when it cannot be read.
-bool ListedName(const std::string& path, std::string* name) {
+// The names in a folder that equal the name without regard to case. A
+// case-sensitive disk can hold several; the system would list only one for
+// the name itself, so the search asks for any last character.
+std::vector<std::string> NamesDifferingInCase(const std::string& folder, const std::string& name) {
+  std::vector<std::string> names;
+  std::string pattern = name.substr(0, mbcs::PreviousCharStart(name, name.size())) + "?";
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
+  HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  std::string key = AnsiUpperCase(name);
+  do
+    if (AnsiUpperCase(found.cFileName) == key) names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
   FindClose(search);
-  *name = found.cFileName;
-  return true;
+  return names;
 }
 
 // Moves an item to a free name in the same folder; empty when none is free.
@@ -46,17 +55,23 @@ std::string MoveToTemporaryName(const std::string& path) {
 
 bool RenameFile(const std::string& oldName, const std::string& newName) {
   // MoveFile never replaces an existing item: another item of the new name
-  // makes it fail, and then nothing more is tried.
-  if (!MoveFileA(oldName.c_str(), newName.c_str())) return false;
-  std::string listed;
+  // makes it fail.
+  if (AnsiUpperCase(oldName) != AnsiUpperCase(newName)) return MoveFileA(oldName.c_str(), newName.c_str()) != 0;
+  // A name that differs in case only is matched to the item itself, and
+  // MoveFile would keep the old case. The item goes by a temporary name in
+  // its folder, as the folder spells it, and only its own name changes.
+  std::string folder = ExtractFilePath(oldName);
   std::string wanted = ExtractFileName(newName);
-  if (wanted.empty() || !ListedName(newName, &listed) || listed == wanted) return true;
-  // The file system matched the new name to the item without regard to case
-  // and kept the old one: old, then a temporary name, then the new.
-  std::string current = ExtractFilePath(newName) + listed;
-  std::string temporary = MoveToTemporaryName(current);
+  if (wanted.empty()) return false;
+  std::vector<std::string> names = NamesDifferingInCase(folder, wanted);
+  // Gone; or two items whose names differ only in case, which a
+  // case-sensitive disk allows: neither is touched, as neither could go back.
+  if (names.size() != 1) return false;
+  std::string current = names.front();
+  if (current == wanted) return true;
+  std::string temporary = MoveToTemporaryName(folder + current);
   if (temporary.empty()) return false;
-  if (MoveFileA(temporary.c_str(), newName.c_str())) return true;
-  MoveFileA(temporary.c_str(), current.c_str());
+  if (MoveFileA(temporary.c_str(), (folder + wanted).c_str())) return true;
+  MoveFileA(temporary.c_str(), (folder + current).c_str());
   return false;
 }

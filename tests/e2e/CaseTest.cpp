@@ -127,6 +127,8 @@ TEST_F(Case, DoubleByteCharactersStayAndTheLettersAroundThemChange) {
       {"xソy表z.txt", "XソY表Z.TXT"},
       {"ｱｲｳabc.txt", "ｱｲｳABC.TXT"},
       {"ａｂｃ.txt", "ＡＢＣ.TXT"},  // full-width letters follow the system's mapping
+      {"abｃ", "ABＣ"},            // the name ends in a double-byte letter
+      {"ab表", "AB表"},            // and in a second byte 5C
   };
   std::vector<std::string> paths;
   for (const Name& n : names) paths.push_back(folder.Make(n.name));
@@ -190,6 +192,19 @@ TEST_F(Case, AnotherFileAlreadyHavingTheNewNameIsNeverTouched) {
   // An exact name is found before one that differs only in case.
   EXPECT_EQ(ReadFile(folder.Path() + "Report.txt"), "mine");
   EXPECT_EQ(ReadFile(folder.Path() + "REPORT.TXT"), "other");
+  EXPECT_EQ(program.Lines(), (Lines{"REPORT.TXT"}));
+}
+
+TEST_F(Case, TwoNamesThatDifferOnlyInCaseAreBothLeftAlone) {
+  std::string dropped = folder.Make("Report.txt", "mine");
+  // Beside it, written on the host, another file of the same name in other case.
+  std::string unixFolder = UnixPath(folder.Path());
+  ASSERT_TRUE(RunUnix("printf other > '" + unixFolder + "/report.TXT'"));
+  program.Drop({dropped});
+  Convert("mojiAA", Key('Y'));
+  EXPECT_TRUE(RunUnix("grep -qx mine '" + unixFolder + "/Report.txt' && grep -qx other '" + unixFolder +
+                      "/report.TXT' && test $(ls -A '" + unixFolder + "' | wc -l) -eq 2"))
+      << "each keeps its name and bytes, and no temporary name is left";
   EXPECT_EQ(program.Lines(), (Lines{"REPORT.TXT"}));
 }
 
