@@ -92,9 +92,9 @@ void Record(size_t items, const std::string& step, double time, double floor) {
   std::fflush(stdout);
 }
 
-// The best of a few runs, to keep noise out of the small sizes.
+// The best of a few runs, to keep the machine's noise out.
 double Best(size_t items, const std::function<double()>& run) {
-  int runs = items <= 10000 ? 3 : 1;
+  int runs = items <= 10000 ? 5 : 3;
   double best = 1e30;
   for (int i = 0; i < runs; ++i) best = std::min(best, run());
   return best;

@@ -7,9 +7,11 @@ void ForEachRow(std::string_view line, int width, CharMetrics& metrics, OnRow on
   int x = 0;
   int xAfterSpace = 0;    // width from afterSpace to the current position
   size_t pos = 0;
+  const int* singles = metrics.SingleByteWidths();  // spares a call per character
   while (pos < line.size()) {
     size_t len = mbcs::CharLength(line, pos);
-    int w = metrics.Width(line.substr(pos, len));
+    int w = len == 1 && singles != nullptr ? singles[static_cast<unsigned char>(line[pos])]
+                                           : metrics.Width(line.substr(pos, len));
     if (x + w > width && pos > rowStart) {
       if (afterSpace > rowStart) {
         onRow(rowStart, afterSpace);
