@@ -10,7 +10,7 @@ namespace {
 
 // The two case commands differ only in these.
 struct CaseSetting {
-  std::string (*Map)(const std::string&);
+  std::string (*Map)(std::string);
   const char* Question;
 };
 

@@ -6,8 +6,8 @@
 #include "core/Paths.h"
 
 // Copies converted by the system's locale, double-byte characters whole.
-std::string AnsiUpperCase(const std::string& text);
-std::string AnsiLowerCase(const std::string& text);
+std::string AnsiUpperCase(std::string text);
+std::string AnsiLowerCase(std::string text);
 
 // True when a file, not a folder, exists at the path.
 bool FileExists(const std::string& path);

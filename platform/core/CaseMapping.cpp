@@ -2,9 +2,8 @@
 
 #include "Mbcs.h"
 
-std::string MapWholeCharacters(std::string_view text, const std::function<void(char*, size_t)>& mapInPlace) {
-  std::string copy(text);
-  size_t whole = mbcs::WholeCharPrefix(copy, copy.size());
-  if (whole > 0) mapInPlace(&copy[0], whole);
-  return copy;
+std::string MapWholeCharacters(std::string text, const std::function<void(char*, size_t)>& mapInPlace) {
+  size_t whole = mbcs::WholeCharPrefix(text, text.size());
+  if (whole > 0) mapInPlace(&text[0], whole);
+  return text;
 }

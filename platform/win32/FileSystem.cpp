@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SysUtils.h"
@@ -6,12 +7,12 @@
 #include "core/CaseMapping.h"
 #include "core/Mbcs.h"
 
-std::string AnsiUpperCase(const std::string& text) {
-  return MapWholeCharacters(text, [](char* bytes, size_t length) { CharUpperBuffA(bytes, static_cast<DWORD>(length)); });
+std::string AnsiUpperCase(std::string text) {
+  return MapWholeCharacters(std::move(text), [](char* bytes, size_t length) { CharUpperBuffA(bytes, static_cast<DWORD>(length)); });
 }
 
-std::string AnsiLowerCase(const std::string& text) {
-  return MapWholeCharacters(text, [](char* bytes, size_t length) { CharLowerBuffA(bytes, static_cast<DWORD>(length)); });
+std::string AnsiLowerCase(std::string text) {
+  return MapWholeCharacters(std::move(text), [](char* bytes, size_t length) { CharLowerBuffA(bytes, static_cast<DWORD>(length)); });
 }
 
 bool FileExists(const std::string& path) {
