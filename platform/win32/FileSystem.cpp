@@ -2,10 +2,10 @@
 #include <utility>
 #include <vector>
 
+#include "FolderNames.h"
 #include "SysUtils.h"
 #include "Win32.h"
 #include "core/CaseMapping.h"
-#include "core/Mbcs.h"
 
 std::string AnsiUpperCase(std::string text) {
   return MapWholeCharacters(std::move(text), [](char* bytes, size_t length) { CharUpperBuffA(bytes, static_cast<DWORD>(length)); });
@@ -21,23 +21,6 @@ bool FileExists(const std::string& path) {
 }
 
 namespace {
-
-// The names in a folder that equal the name without regard to case. A
-// case-sensitive disk can hold several; the system would list only one for
-// the name itself, so the search asks for any last character.
-std::vector<std::string> NamesDifferingInCase(const std::string& folder, const std::string& name) {
-  std::vector<std::string> names;
-  std::string pattern = name.substr(0, mbcs::PreviousCharStart(name, name.size())) + "?";
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  std::string key = AnsiUpperCase(name);
-  do
-    if (AnsiUpperCase(found.cFileName) == key) names.push_back(found.cFileName);
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
-}
 
 // Moves an item to a free name in the same folder; empty when none is free.
 std::string MoveToTemporaryName(const std::string& path) {
@@ -64,15 +47,20 @@ bool RenameFile(const std::string& oldName, const std::string& newName) {
   std::string folder = ExtractFilePath(oldName);
   std::string wanted = ExtractFileName(newName);
   if (wanted.empty()) return false;
-  std::vector<std::string> names = NamesDifferingInCase(folder, wanted);
+  std::vector<std::string> names = folder_names::DifferingInCase(folder, wanted);
   // Gone; or two items whose names differ only in case, which a
   // case-sensitive disk allows: neither is touched, as neither could go back.
   if (names.size() != 1) return false;
   std::string current = names.front();
   if (current == wanted) return true;
   std::string temporary = MoveToTemporaryName(folder + current);
-  if (temporary.empty()) return false;
-  if (MoveFileA(temporary.c_str(), (folder + wanted).c_str())) return true;
+  if (temporary.empty()) return false;  // gone, in use, or not to be written
+  if (MoveFileA(temporary.c_str(), (folder + wanted).c_str())) {
+    folder_names::Renamed(folder, current, wanted);
+    return true;
+  }
+  // The folder changed since it was read: another item took the name.
   MoveFileA(temporary.c_str(), (folder + current).c_str());
+  folder_names::Forget(folder);
   return false;
 }

@@ -208,6 +208,20 @@ TEST_F(Case, TwoNamesThatDifferOnlyInCaseAreBothLeftAlone) {
   EXPECT_EQ(program.Lines(), (Lines{"REPORT.TXT"}));
 }
 
+TEST_F(Case, ANameMadeBetweenTwoCommandsIsSeenByTheSecond) {
+  std::string dropped = folder.Make("Report.txt", "mine");
+  std::string unixFolder = UnixPath(folder.Path());
+  program.Drop({dropped});
+  Convert("mojiA", Key('Y'));
+  ASSERT_EQ(ListedName(folder.Path() + "report.txt"), "report.txt");
+  // What the first command read of the folder must not stand for it now.
+  ASSERT_TRUE(RunUnix("printf other > '" + unixFolder + "/REPORT.TXT'"));
+  Convert("mojiAA", Key('Y'));
+  EXPECT_TRUE(RunUnix("grep -qx mine '" + unixFolder + "/report.txt' && grep -qx other '" + unixFolder +
+                      "/REPORT.TXT' && test $(ls -A '" + unixFolder + "' | wc -l) -eq 2"))
+      << "each keeps its name and bytes, and no temporary name is left";
+}
+
 TEST_F(Case, AfterAnInsertionFailureTheExtraEntryIsNeitherConvertedNorRenamed) {
   std::string fits = folder.Make("fits.txt"), extra = folder.Make("extra.txt");
   program.SetCapacity(10);  // "fits.txt" and its break, and no more
