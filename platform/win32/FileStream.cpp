@@ -15,10 +15,11 @@ std::string WithPath(const char* format, const std::string& path) {
 }
 
 // Gathers the text into chunks and writes each with one call; a write that
-// fails or falls short is an error.
+// fails or falls short is an error. Each call costs a trip to the system, so
+// the chunks are large.
 class ChunkWriter {
  public:
-  static constexpr size_t ChunkSize = 64 * 1024;
+  static constexpr size_t ChunkSize = 1024 * 1024;
   explicit ChunkWriter(HANDLE file) : file_(file) { chunk_.reserve(ChunkSize); }
   void Put(std::string_view piece) {
     while (!piece.empty()) {

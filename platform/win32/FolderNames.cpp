@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "Application.h"
 #include "SysUtils.h"
@@ -13,8 +15,16 @@ namespace {
 
 using Listing = std::unordered_map<std::string, std::vector<std::string>>;  // upper-case form: names
 
-// Folders by their upper-case path, as read during the running handler.
-std::unique_ptr<std::unordered_map<std::string, Listing>> read;
+// The folders read last during the running handler, by their upper-case
+// path: dropped items come in runs from one folder, so a few are enough, and
+// a pass over many folders keeps no more than a few listings.
+constexpr size_t FoldersKept = 8;
+using Folders = std::vector<std::pair<std::string, Listing>>;
+std::unique_ptr<Folders> read;
+
+Folders::iterator Find(const std::string& key) {
+  return std::find_if(read->begin(), read->end(), [&](const auto& folder) { return folder.first == key; });
+}
 
 Listing ReadFolder(const std::string& folder) {
   Listing listing;
@@ -33,12 +43,14 @@ Listing ReadFolder(const std::string& folder) {
 Listing* Kept(const std::string& folder) {
   if (!read) {
     if (!Application->DeferUntilHandlerEnds(&read, []() { read.reset(); })) return nullptr;
-    read = std::make_unique<std::unordered_map<std::string, Listing>>();
+    read = std::make_unique<Folders>();
   }
   std::string key = AnsiUpperCase(folder);
-  auto it = read->find(key);
-  if (it == read->end()) it = read->emplace(key, ReadFolder(folder)).first;
-  return &it->second;
+  auto it = Find(key);
+  if (it != read->end()) return &it->second;
+  if (read->size() == FoldersKept) read->erase(read->begin());
+  read->emplace_back(key, ReadFolder(folder));
+  return &read->back().second;
 }
 
 // Outside a handler: the names asked for, read on their own.
@@ -59,7 +71,7 @@ std::vector<std::string> DifferingInCase(const std::string& folder, const std::s
 
 void Renamed(const std::string& folder, const std::string& oldName, const std::string& newName) {
   if (!read) return;
-  auto kept = read->find(AnsiUpperCase(folder));
+  auto kept = Find(AnsiUpperCase(folder));
   if (kept == read->end()) return;
   auto names = kept->second.find(AnsiUpperCase(oldName));
   if (names == kept->second.end()) return;
@@ -67,7 +79,9 @@ void Renamed(const std::string& folder, const std::string& oldName, const std::s
 }
 
 void Forget(const std::string& folder) {
-  if (read) read->erase(AnsiUpperCase(folder));
+  if (!read) return;
+  auto kept = Find(AnsiUpperCase(folder));
+  if (kept != read->end()) read->erase(kept);
 }
 
 }  // namespace folder_names
