@@ -19,7 +19,7 @@ std::string WithPath(const char* format, const std::string& path) {
 // the chunks are large.
 class ChunkWriter {
  public:
-  static constexpr size_t ChunkSize = 1024 * 1024;
+  static constexpr size_t ChunkSize = 256 * 1024;
   explicit ChunkWriter(HANDLE file) : file_(file) { chunk_.reserve(ChunkSize); }
   void Put(std::string_view piece) {
     while (!piece.empty()) {
