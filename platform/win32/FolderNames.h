@@ -1,8 +1,8 @@
 #pragma once
 // The names a folder holds, grouped by their upper-case form: the items
 // whose names differ only in case stand together. A handler that renames
-// many items of one folder reads it once; what was read is dropped when the
-// handler ends, and outside a handler nothing is kept.
+// many items of one folder reads it once; the last few folders read are kept
+// until the handler ends, and outside a handler nothing is kept.
 #include <string>
 #include <vector>
 
