@@ -98,7 +98,7 @@ void Record(size_t items, const std::string& step, double time, double floor) {
 // both alike; the best of a few turns of each.
 void Compare(size_t items, const std::string& step, const std::function<double()>& run,
              const std::function<double()>& floor) {
-  int turns = items <= 10000 ? 7 : 5;
+  int turns = items <= 10000 ? 9 : 7;
   double bestRun = 1e30, bestFloor = 1e30;
   for (int i = 0; i < turns; ++i) {
     bestRun = std::min(bestRun, run());
