@@ -94,11 +94,14 @@ void Record(size_t items, const std::string& step, double time, double floor) {
   std::fflush(stdout);
 }
 
+// How often a cheap step is run to find its best time.
+int TurnsFor(size_t items) { return items <= 10000 ? 9 : 7; }
+
 // A step and its floor, run in turns so that the machine's drifts reach
 // both alike; the best of a few turns of each.
 void Compare(size_t items, const std::string& step, const std::function<double()>& run,
              const std::function<double()>& floor) {
-  int turns = items <= 10000 ? 9 : 7;
+  int turns = TurnsFor(items);
   double bestRun = 1e30, bestFloor = 1e30;
   for (int i = 0; i < turns; ++i) {
     bestRun = std::min(bestRun, run());
@@ -239,7 +242,7 @@ double ClearFloor(const std::vector<std::string>& paths) {
 // A case pass: its best time up to the question, less the best time of the
 // question's own making, each measured in the same turns as the floor.
 void CompareCasePass(size_t items, const std::vector<std::string>& paths, bool upper) {
-  int turns = items <= 10000 ? 9 : 7;
+  int turns = TurnsFor(items);
   double bestPass = 1e30, bestMaking = 1e30, bestFloor = 1e30;
   for (int i = 0; i < turns; ++i) {
     bestPass = std::min(bestPass, CaseUntilQuestion(upper));
